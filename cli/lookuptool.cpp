@@ -1,0 +1,111 @@
+#include "cli/lookuptool.h"
+
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "cli/profile.h"
+#include "lookup/lookup.h"
+#include "modules/catalogue.h"
+#include "modules/markers.h"
+#include "text/codec.h"
+
+namespace sorvanta {
+
+namespace {
+
+class CRecordWriter {
+public:
+    CRecordWriter(const CLookupOptions& options, std::ostream& out) : m_options(options), m_out(out) {}
+
+    // Writes one record of code page 1251 text in the chosen encoding.
+    void Write(const std::string& strCp1251) {
+        if (m_options.m_bCp1251Output) {
+            m_out << strCp1251;
+        } else {
+            m_out << Cp1251ToUtf8(strCp1251);
+        }
+        m_out << (m_options.m_bNullTerminated ? '\0' : '\n');
+        m_out.flush();
+    }
+
+private:
+    const CLookupOptions& m_options;
+    std::ostream& m_out;
+};
+
+void ReportMessages(const std::vector<std::string>& arrMessages, std::ostream& err) {
+    for (const std::string& strMessage : arrMessages) err << Cp1251ToUtf8(strMessage) << '\n';
+}
+
+// The catalogue index the options choose, or nothing (reported) when they
+// name a module the catalogue lacks.
+std::optional<std::size_t> ChooseModule(const CLookupOptions& options, const ModuleCatalogue& catalogue,
+                                        std::ostream& err) {
+    if (options.m_strModule) {
+        const std::string strName = Utf8ToCp1251(*options.m_strModule);
+        for (std::size_t i = 0; i < catalogue.m_arrNames.size(); ++i) {
+            if (catalogue.m_arrNames[i] == strName) return i;
+        }
+        err << "sorvanta-lookup: no module named \"" << *options.m_strModule << "\"\n";
+        return std::nullopt;
+    }
+    const auto nIndex = static_cast<std::size_t>(options.m_nModuleIndex.value_or(0));
+    if (nIndex >= catalogue.m_arrNames.size()) {
+        err << "sorvanta-lookup: module index " << nIndex << " is beyond the " << catalogue.m_arrNames.size()
+            << " modules found\n";
+        return std::nullopt;
+    }
+    return nIndex;
+}
+
+// Removes the line end (LF, or CR LF) that std::getline leaves a CR of.
+std::string_view WithoutLineEnd(const std::string& strLine) {
+    std::string_view line(strLine);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+}
+
+}  // namespace
+
+int RunLookupTool(const CLookupOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    const std::string strDirectory =
+        options.m_strDirectory ? *options.m_strDirectory : ReadProfileDirectory(ProfilePath());
+    const ModuleCatalogue catalogue = ScanModules(strDirectory);
+    ReportMessages(catalogue.m_arrMessages, err);
+    if (catalogue.m_arrNames.empty()) return kExitUsage;
+
+    CRecordWriter writer(options, out);
+    if (options.m_bList) {
+        for (const std::string& strName : catalogue.m_arrNames) writer.Write(strName);
+        return kExitAllFound;
+    }
+
+    const std::optional<std::size_t> nModule = ChooseModule(options, catalogue, err);
+    if (!nModule) return kExitUsage;
+    const std::string& strIniPath = catalogue.m_arrModuleIni[*nModule];
+    ModuleMarkers markers;
+    ReadModuleMarkers(strIniPath, markers);
+
+    bool bAllFound = true;
+    auto lookUpOne = [&](std::string_view utf8Reference, bool bEmptyRecordWhenMissing) {
+        const LookupResult result = LookUp(Utf8ToCp1251(utf8Reference), strIniPath, markers);
+        if (result.m_outcome == LookupOutcome::Found) {
+            writer.Write(result.m_strQuotation);
+            return;
+        }
+        bAllFound = false;
+        ReportMessages(LookupMessages(result.m_outcome), err);
+        if (bEmptyRecordWhenMissing) writer.Write({});
+    };
+
+    if (!options.m_arrReferences.empty()) {
+        for (const std::string& strReference : options.m_arrReferences) lookUpOne(strReference, false);
+    } else {
+        for (std::string strLine; std::getline(in, strLine);) lookUpOne(WithoutLineEnd(strLine), true);
+    }
+    return bAllFound ? kExitAllFound : kExitSomeNotFound;
+}
+
+}  // namespace sorvanta

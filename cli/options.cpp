@@ -1,0 +1,115 @@
+#include "cli/options.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace sorvanta {
+
+const char* const kLookupUsage =
+    "Usage: sorvanta-lookup [--directory DIR] [--module NAME | --module-index N]\n"
+    "                       [--encoding utf-8|cp1251] [--null] [--list] [REFERENCE...]\n"
+    "\n"
+    "Looks up scripture references in an Orvanel module and prints each quotation\n"
+    "(the reference as typed, \". \" and the passage), exactly as the desktop program\n"
+    "puts it on the clipboard.\n"
+    "\n"
+    "  --directory DIR     module root; default: the Directory setting of the desktop\n"
+    "                      program ($XDG_CONFIG_HOME/Sorvanta/sorvanta.conf)\n"
+    "  --module NAME       the module with this display name (the first one if several)\n"
+    "  --module-index N    the module at position N of the catalogue, counting from 0;\n"
+    "                      default: the first module\n"
+    "  --encoding ENC      output encoding: utf-8 (default) or cp1251 (raw bytes)\n"
+    "  --null              end each record with NUL instead of a line feed\n"
+    "  --list              print the module display names in catalogue order\n"
+    "  --help              show this help\n"
+    "\n"
+    "Each REFERENCE (UTF-8) is looked up as if typed into the program and OK pressed.\n"
+    "Without REFERENCE, references are read from standard input, one per line (LF or\n"
+    "CR LF ends a line; blanks are part of the reference); a reference that is not\n"
+    "found then prints an empty record, so that output records stay aligned with the\n"
+    "input lines. Line ends inside a passage are kept as in the book file. Messages\n"
+    "go to standard error.\n"
+    "\n"
+    "Exit status: 0 all found, 1 any not found, 2 usage error or unusable module root.\n";
+
+namespace {
+
+// Splits "--name=value" into name and value; plain "--name" has no value.
+std::pair<std::string, std::optional<std::string>> SplitOption(const std::string& strArg) {
+    const std::size_t equals = strArg.find('=');
+    if (equals == std::string::npos) return {strArg, std::nullopt};
+    return {strArg.substr(0, equals), strArg.substr(equals + 1)};
+}
+
+std::optional<long> ParseIndex(const std::string& strValue) {
+    if (strValue.empty() || strValue.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+    errno = 0;
+    const long value = std::strtol(strValue.c_str(), nullptr, 10);
+    if (errno != 0) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+COptionsResult ParseOptions(const std::vector<std::string>& arrArgs) {
+    COptionsResult result;
+    CLookupOptions& options = result.m_options;
+    bool bOptionsEnded = false;
+    for (std::size_t i = 0; i < arrArgs.size(); ++i) {
+        const std::string& strArg = arrArgs[i];
+        if (bOptionsEnded || strArg.rfind("--", 0) != 0) {
+            options.m_arrReferences.push_back(strArg);
+            continue;
+        }
+        if (strArg == "--") {
+            bOptionsEnded = true;
+            continue;
+        }
+        auto [strName, value] = SplitOption(strArg);
+        const bool bTakesValue = strName == "--directory" || strName == "--module" ||
+                                 strName == "--module-index" || strName == "--encoding";
+        if (bTakesValue && !value) {
+            if (i + 1 == arrArgs.size()) {
+                result.m_strError = "option " + strName + " needs a value";
+                return result;
+            }
+            value = arrArgs[++i];
+        } else if (!bTakesValue && value) {
+            result.m_strError = "option " + strName + " takes no value";
+            return result;
+        }
+
+        if (strName == "--directory") {
+            options.m_strDirectory = *value;
+        } else if (strName == "--module") {
+            options.m_strModule = *value;
+        } else if (strName == "--module-index") {
+            options.m_nModuleIndex = ParseIndex(*value);
+            if (!options.m_nModuleIndex) {
+                result.m_strError = "--module-index needs a number from 0 on, not \"" + *value + "\"";
+                return result;
+            }
+        } else if (strName == "--encoding") {
+            if (*value != "utf-8" && *value != "cp1251") {
+                result.m_strError = "--encoding is utf-8 or cp1251, not \"" + *value + "\"";
+                return result;
+            }
+            options.m_bCp1251Output = *value == "cp1251";
+        } else if (strName == "--null") {
+            options.m_bNullTerminated = true;
+        } else if (strName == "--list") {
+            options.m_bList = true;
+        } else if (strName == "--help") {
+            options.m_bHelp = true;
+        } else {
+            result.m_strError = "unknown option " + strName;
+            return result;
+        }
+    }
+    if (options.m_strModule && options.m_nModuleIndex) {
+        result.m_strError = "--module and --module-index exclude each other";
+    }
+    return result;
+}
+
+}  // namespace sorvanta

@@ -1,0 +1,20 @@
+// Finding the file of a typed book in the selected module.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace sorvanta {
+
+// The path up to and including its last separator, or "" when it has none.
+std::string DirectoryOf(std::string_view strPath);
+
+// The path of the book file named by the reference's book abbreviation, or ""
+// when the book cannot be resolved: an empty abbreviation, a configuration
+// file that cannot be read, or no line holding the abbreviation as a whole
+// word with a line holding "=" two lines above it. The first matching line
+// from the top wins; the book file name is the upper-cased text after the
+// first "=" of that line two above, found whatever its letter case.
+std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath);
+
+}  // namespace sorvanta

@@ -1,0 +1,27 @@
+// The module catalogue: the modules found under a module root directory.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace sorvanta {
+
+inline constexpr const char* kModuleIniName = "orvanel.ini";
+
+// The result of one scan. Names and paths are index for index: name i came
+// from the configuration file at path i. Names are code page 1251 bytes as
+// written in the file; paths are native strings formed as
+// root + "/" + sub-directory + "/orvanel.ini", without normalisation.
+struct ModuleCatalogue {
+    std::vector<std::string> m_arrNames;
+    std::vector<std::string> m_arrModuleIni;
+    // Messages for the user (code page 1251), in the order they arose.
+    std::vector<std::string> m_arrMessages;
+};
+
+// Scans every entry of the root except "." and "..", in ascending byte order
+// of the names. An empty root stands for the file system's root, as the
+// paths formed from it begin with the separator.
+ModuleCatalogue ScanModules(const std::string& strDirectory);
+
+}  // namespace sorvanta

@@ -1,0 +1,76 @@
+#include "lookup/lookup.h"
+
+#include <gtest/gtest.h>
+
+#include "support/tempdir.h"
+
+namespace sorvanta {
+namespace {
+
+using test::Cp;
+
+class LookUpTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_strIni = m_dir.Write("mod/orvanel.ini", Cp("BibleName = Проба\n"
+                                                     "ChapterSign = <h4>\n"
+                                                     "VerseSign = <p>\n"
+                                                     "F = kn.htm\nQ = 2\nA = Кн\n"
+                                                     "F = none.htm\nQ = 1\nA = Нет\n"
+                                                     "F = dir.htm\nQ = 1\nA = Папка\n"));
+        m_dir.Write("mod/KN.HTM", Cp("<html>\r\n<h4>Глава 1</h4>\r\n<p>1 Alpha\r\n<p>2 Beta\r\n<p>3 Gamma\r\n"
+                                     "<h4>Глава 2</h4>\r\n<p>1 Delta\r\n<p>2 Epsilon\r\n"));
+        m_dir.MakeDir("mod/dir.htm");
+        ReadModuleMarkers(m_strIni, m_markers);
+    }
+
+    LookupResult LookUpTyped(const std::string& strTyped) { return LookUp(Cp(strTyped), m_strIni, m_markers); }
+
+    test::CTempDir m_dir;
+    std::string m_strIni;
+    ModuleMarkers m_markers;
+};
+
+TEST_F(LookUpTest, QuotationIsTheReferenceAsTypedThenThePassage) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"Кн 1:1", "Кн 1:1. Alpha"},
+        {"кн 1:2-3", "кн 1:2-3. Beta\r\n3 Gamma"},
+        {"  КН 2  ", "  КН 2  . Глава 2\r\n1 Delta\r\n2 Epsilon"},
+        {"Кн2,2", "Кн2,2. Epsilon"},
+    };
+    for (const auto& [typed, quotation] : cases) {
+        const LookupResult result = LookUpTyped(typed);
+        EXPECT_EQ(result.m_outcome, LookupOutcome::Found) << typed;
+        EXPECT_EQ(result.m_strQuotation, Cp(quotation)) << typed;
+    }
+}
+
+TEST_F(LookUpTest, FailuresTellWhichMessagesToShow) {
+    const std::pair<std::string, LookupOutcome> cases[] = {
+        {"Кн 3", LookupOutcome::NotFound},      {"Кн 1:9", LookupOutcome::NotFound},
+        {"Нет 1:1", LookupOutcome::NotFound},   {"Папка 1", LookupOutcome::NotFound},
+        {"Откр 1:1", LookupOutcome::NoBook},    {"3:16", LookupOutcome::NoBook},
+        {"", LookupOutcome::NoBook},
+    };
+    for (const auto& [typed, outcome] : cases) {
+        const LookupResult result = LookUpTyped(typed);
+        EXPECT_EQ(result.m_outcome, outcome) << typed;
+        EXPECT_EQ(result.m_strQuotation, "") << typed;
+    }
+    EXPECT_EQ(LookUp(Cp("Кн 1:1"), "", m_markers).m_outcome, LookupOutcome::NoBook);  // no module selected
+
+    const std::string strNotFound = Cp("Искомый отрывок не найден");
+    EXPECT_EQ(LookupMessages(LookupOutcome::NoBook),
+              (std::vector<std::string>{Cp("Нету книг c таким сокращением или не выбран модуль"), strNotFound}));
+    EXPECT_EQ(LookupMessages(LookupOutcome::NoBook)[0][10], 'c');  // the Latin letter, byte 0x63
+    EXPECT_EQ(LookupMessages(LookupOutcome::NotFound), std::vector<std::string>{strNotFound});
+    EXPECT_TRUE(LookupMessages(LookupOutcome::Found).empty());
+}
+
+TEST_F(LookUpTest, EmptyMarkersFindNothing) {
+    const ModuleMarkers noMarkers;
+    EXPECT_EQ(LookUp(Cp("Кн 1:1"), m_strIni, noMarkers).m_outcome, LookupOutcome::NotFound);
+}
+
+}  // namespace
+}  // namespace sorvanta

@@ -1,0 +1,64 @@
+#include "modules/catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include "support/tempdir.h"
+
+namespace sorvanta {
+namespace {
+
+using test::Cp;
+using Strings = std::vector<std::string>;
+
+TEST(Catalogue, ListsEveryNameLineOfEveryModuleInByteOrderOfTheFolders) {
+    test::CTempDir dir;
+    dir.Write("b/orvanel.ini", "BibleName = Второй\nBibleName = Второй, ещё раз\n");
+    dir.Write("a/orvanel.ini", Cp("// BibleName = Старый\r\nBibleName = Первый\r\n"));
+    dir.Write("B/ORVANEL.INI", "BibleName =\n");  // name found whatever its case; empty name kept
+    dir.Write("c/orvanel.ini", "No name here\n");
+    dir.Write("d/readme.txt", "BibleName = Not a module\n");
+    dir.Write("e/orvanel.ini", "BibleName = Второй\n");  // same name, own path
+    dir.Write("orvanel.ini", "BibleName = Root file, not a module\n");
+    dir.Write("file.txt", "");
+
+    const ModuleCatalogue catalogue = ScanModules(dir.Path());
+    const std::string p = dir.Path();
+    EXPECT_EQ(catalogue.m_arrNames, (Strings{"", Cp("Первый"), "Второй", "Второй, ещё раз", "Второй"}));
+    EXPECT_EQ(catalogue.m_arrModuleIni, (Strings{p + "/B/orvanel.ini", p + "/a/orvanel.ini", p + "/b/orvanel.ini",
+                                                 p + "/b/orvanel.ini", p + "/e/orvanel.ini"}));
+    EXPECT_TRUE(catalogue.m_arrMessages.empty());
+}
+
+TEST(Catalogue, RootEndingInASeparatorGivesDoubledSeparatorsUnnormalised) {
+    test::CTempDir dir;
+    dir.Write("m/orvanel.ini", "BibleName = M\n");
+    const ModuleCatalogue catalogue = ScanModules(dir.Path() + "/");
+    EXPECT_EQ(catalogue.m_arrModuleIni, Strings{dir.Path() + "//m/orvanel.ini"});
+}
+
+TEST(Catalogue, ReportsUnreadableFilesAndAnEmptyResultInOrder) {
+    test::CTempDir dir;
+    dir.MakeDir("x/orvanel.ini");  // present, but cannot be opened as a file
+    dir.MakeDir("y/orvanel.ini");
+    const ModuleCatalogue catalogue = ScanModules(dir.Path());
+    EXPECT_TRUE(catalogue.m_arrNames.empty());
+    EXPECT_EQ(catalogue.m_arrMessages,
+              (Strings{Cp("Невозможно открыть файл " + dir.Path() + "/x/orvanel.ini"),
+                       Cp("Невозможно открыть файл " + dir.Path() + "/y/orvanel.ini"),
+                       Cp("В каталоге " + dir.Path() + " модули не были найдены")}));
+}
+
+TEST(Catalogue, MissingRootFindsNothing) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"/nonexistent/sorvanta", "В каталоге /nonexistent/sorvanta модули не были найдены"},
+        {"/dev/null", "В каталоге /dev/null модули не были найдены"},
+    };
+    for (const auto& [root, message] : cases) {
+        const ModuleCatalogue catalogue = ScanModules(root);
+        EXPECT_TRUE(catalogue.m_arrModuleIni.empty());
+        EXPECT_EQ(catalogue.m_arrMessages, Strings{Cp(message)});
+    }
+}
+
+}  // namespace
+}  // namespace sorvanta

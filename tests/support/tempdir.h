@@ -1,0 +1,27 @@
+// A temporary directory for one test, removed with everything in it.
+#pragma once
+
+#include <string>
+
+namespace sorvanta::test {
+
+class CTempDir {
+public:
+    CTempDir();
+    ~CTempDir();
+    CTempDir(const CTempDir&) = delete;
+    CTempDir& operator=(const CTempDir&) = delete;
+
+    const std::string& Path() const { return m_strPath; }
+    // Writes `content` (bytes as given) to the relative path, creating folders.
+    std::string Write(const std::string& strRelative, const std::string& strContent) const;
+    std::string MakeDir(const std::string& strRelative) const;
+
+private:
+    std::string m_strPath;
+};
+
+// The code page 1251 bytes of a UTF-8 literal, for readable test data.
+std::string Cp(const std::string& strUtf8);
+
+}  // namespace sorvanta::test

@@ -1,0 +1,73 @@
+#include "text/bytestring.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "support/tempdir.h"
+
+namespace sorvanta {
+namespace {
+
+using test::Cp;
+
+TEST(ByteString, TrimRemovesOnlyBlankAndControlWhiteSpaceAtTheEnds) {
+    struct Case {
+        std::string in, left, right, both;
+    };
+    const Case cases[] = {
+        {"", "", "", ""},
+        {" \t\n\v\f\r", "", "", ""},
+        {" a b ", "a b ", " a b", "a b"},
+        {"\x1f" "a\x1f", "\x1f" "a\x1f", "\x1f" "a\x1f", "\x1f" "a\x1f"},  // 0x1F is not white space
+        {"\xa0x\xa0", "\xa0x\xa0", "\xa0x\xa0", "\xa0x\xa0"},              // nor is the no-break space
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TrimLeft(c.in), c.left) << c.in;
+        EXPECT_EQ(TrimRight(c.in), c.right) << c.in;
+        EXPECT_EQ(Trim(c.in), c.both) << c.in;
+    }
+}
+
+TEST(ByteString, MakeUpperFollowsCodePage1251) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"abc xyz 019", "ABC XYZ 019"},
+        {Cp("ин иоан ёж"), Cp("ИН ИОАН ЁЖ")},
+        {Cp("абвгдеёжзийклмнопрстуфхцчшщъыьэюя"), Cp("АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ")},
+        {Cp("ђѓљњќћџўјґєїіѕ"), Cp("ЂЃЉЊЌЋЏЎЈҐЄЇІЅ")},
+        {Cp("µ·№«»–—"), Cp("µ·№«»–—")},  // signs have no case
+        {Cp("ИН"), Cp("ИН")},
+    };
+    for (const auto& [in, upper] : cases) EXPECT_EQ(MakeUpper(in), upper);
+}
+
+TEST(ByteString, LettersAndDigitsOfCodePage1251) {
+    for (const std::string& letters : {std::string("azAZ09"), Cp("аяАЯёЁіІїЇєЄґҐђЂ")}) {
+        for (char ch : letters) EXPECT_TRUE(IsLetterOrDigitCp1251(ch)) << int(static_cast<unsigned char>(ch));
+    }
+    for (const std::string& others : {std::string(" .,:;-_/\\(){}<>=\t"), Cp("µ№«»–—")}) {
+        for (char ch : others) EXPECT_FALSE(IsLetterOrDigitCp1251(ch)) << int(static_cast<unsigned char>(ch));
+    }
+}
+
+TEST(ByteString, NumberOfReadsTheLeadingNumberLikeAtoiAndSaturates) {
+    const std::pair<std::string, int> cases[] = {
+        {"3:", 3},          {"118:", 118},  {" \t16", 16},      {"+7", 7},
+        {"-2", -2},         {"", 0},        {"abc", 0},         {"3 гл.", 3},
+        {"016", 16},        {"- 5", 0},     {"1-2-3", 1},       {"2147483647", INT_MAX},
+        {"2147483648", INT_MAX},            {"-2147483648", INT_MIN},
+        {"-99999999999999", INT_MIN},       {std::string(5000, '9'), INT_MAX},
+    };
+    for (const auto& [field, number] : cases) EXPECT_EQ(NumberOf(field), number) << field;
+}
+
+TEST(ByteString, FindBytesNeverMatchesAnEmptyNeedle) {
+    EXPECT_EQ(FindBytes("abcabc", "bc", 0), 1u);
+    EXPECT_EQ(FindBytes("abcabc", "bc", 2), 4u);
+    EXPECT_EQ(FindBytes("aaa", "aa", 1), 1u);  // overlapping occurrences count
+    EXPECT_EQ(FindBytes("abc", "", 0), std::string_view::npos);
+    EXPECT_EQ(FindBytes("abc", "c", 7), std::string_view::npos);
+}
+
+}  // namespace
+}  // namespace sorvanta

@@ -1,0 +1,114 @@
+#include "text/codec.h"
+
+#include <array>
+
+namespace sorvanta {
+
+namespace {
+
+// Unicode of the bytes 0x80..0xFF; the bytes below 0x80 are ASCII.
+constexpr std::array<char16_t, 128> kUpperHalf{
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F,
+    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427,
+    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F,
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437,
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F,
+    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
+};
+
+char Cp1251OfUpperHalf(char32_t code) {
+    // А..я, the bulk of any Russian text, stand in order at 0xC0..0xFF.
+    if (code >= 0x0410 && code <= 0x044F) return static_cast<char>(0xC0 + (code - 0x0410));
+    for (std::size_t i = 0; i < kUpperHalf.size(); ++i) {
+        if (kUpperHalf[i] == code) return static_cast<char>(0x80 + i);
+    }
+    return '?';
+}
+
+// Decodes one UTF-8 sequence at `pos`, advancing it; invalid input gives
+// U+FFFD and skips one byte.
+char32_t DecodeUtf8(std::string_view utf8, std::size_t& pos) {
+    const auto lead = static_cast<unsigned char>(utf8[pos]);
+    int length = 0;
+    char32_t code = 0;
+    if (lead < 0x80) {
+        ++pos;
+        return lead;
+    } else if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        code = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        code = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        code = lead & 0x07;
+    } else {
+        ++pos;
+        return 0xFFFD;
+    }
+    if (pos + length > utf8.size()) {
+        ++pos;
+        return 0xFFFD;
+    }
+    for (int i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(utf8[pos + i]);
+        if ((next & 0xC0) != 0x80) {
+            ++pos;
+            return 0xFFFD;
+        }
+        code = (code << 6) | (next & 0x3F);
+    }
+    pos += length;
+    return code;
+}
+
+void AppendUtf8(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+}  // namespace
+
+char32_t Cp1251ToUnicode(char ch) {
+    const auto byte = static_cast<unsigned char>(ch);
+    return byte < 0x80 ? byte : kUpperHalf[byte - 0x80];
+}
+
+char UnicodeToCp1251(char32_t code) {
+    return code < 0x80 ? static_cast<char>(code) : Cp1251OfUpperHalf(code);
+}
+
+std::string Cp1251ToUtf8(std::string_view cp1251) {
+    std::string utf8;
+    utf8.reserve(cp1251.size() * 2);
+    for (char ch : cp1251) AppendUtf8(utf8, Cp1251ToUnicode(ch));
+    return utf8;
+}
+
+std::string Utf8ToCp1251(std::string_view utf8) {
+    std::string cp1251;
+    cp1251.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) cp1251 += UnicodeToCp1251(DecodeUtf8(utf8, pos));
+    return cp1251;
+}
+
+}  // namespace sorvanta

@@ -1,0 +1,18 @@
+// Conversion between code page 1251 and Unicode. One 256-entry table, no
+// locale dependence; characters that code page 1251 lacks become "?".
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace sorvanta {
+
+char32_t Cp1251ToUnicode(char ch);
+// The code page 1251 byte of a Unicode character, or '?' when there is none.
+char UnicodeToCp1251(char32_t code);
+
+std::string Cp1251ToUtf8(std::string_view cp1251);
+// Invalid UTF-8 sequences become "?" as well.
+std::string Utf8ToCp1251(std::string_view utf8);
+
+}  // namespace sorvanta
