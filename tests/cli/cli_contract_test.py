@@ -1,0 +1,127 @@
+#!/usr/bin/env python3
+"""The command-line contract of sorvanta-lookup on small hand-written modules.
+
+Usage: cli_contract_test.py SORVANTA_LOOKUP DATA_DIR
+"""
+import hashlib
+import os
+import subprocess
+import sys
+import tempfile
+import unittest
+
+TOOL = None
+ROOT = None
+
+
+def run(args, stdin=b"", env=None):
+    return subprocess.run([TOOL] + args, input=stdin, capture_output=True, env=env, timeout=60)
+
+
+def tree_digest(root):
+    digest = hashlib.sha256()
+    for folder, _, files in sorted(os.walk(root)):
+        for name in sorted(files):
+            path = os.path.join(folder, name)
+            with open(path, "rb") as content:
+                digest.update(path.encode() + content.read() + str(os.stat(path).st_mtime_ns).encode())
+    return digest.hexdigest()
+
+
+NO_BOOK = "Нету книг c таким сокращением или не выбран модуль\n"
+NOT_FOUND = "Искомый отрывок не найден\n"
+
+
+class LookupContract(unittest.TestCase):
+    def lookup(self, args, stdin=b""):
+        return run(["--directory", ROOT] + args, stdin)
+
+    def test_list_prints_names_in_catalogue_order(self):
+        names = ["Пример перевода", "Главы и стихи", "Главы и стихи (второе имя)"]
+        cases = [
+            ([], "".join(n + "\n" for n in names).encode()),
+            (["--null"], "".join(n + "\0" for n in names).encode()),
+            (["--encoding", "cp1251"], "".join(n + "\n" for n in names).encode("cp1251")),
+        ]
+        for extra, expected in cases:
+            result = self.lookup(["--list"] + extra)
+            self.assertEqual((result.returncode, result.stdout, result.stderr), (0, expected, b""), extra)
+
+    def test_references_as_arguments(self):
+        cases = [
+            (["Кн 1:1"], 0, "Кн 1:1. Alpha\n", ""),
+            (["кн 1:2-3", "Kn 2"], 0, "кн 1:2-3. Beta\r\n3 Gamma\nKn 2. Глава 2\r\n1 Delta\r\n2 Epsilon\n", ""),
+            (["Кн 3", "Кн 1:1"], 1, "Кн 1:1. Alpha\n", NOT_FOUND),
+            (["Откр 1:1"], 1, "", NO_BOOK + NOT_FOUND),
+            (["Нет 1"], 1, "", NOT_FOUND),  # the book file is missing
+            (["--module-index", "1", "Иоан 1:2"], 0, "Иоан 1:2. Оно было в начале у Бога.\n", ""),
+            (["--module", "Главы и стихи (второе имя)", "ин 1:3"], 0, "ин 1:3. Все чрез Него начало быть.\n", ""),
+            (["--module-index", "1", "Кн 1:1"], 1, "", NO_BOOK + NOT_FOUND),
+        ]
+        for args, status, out, err in cases:
+            result = self.lookup(args)
+            self.assertEqual((result.returncode, result.stdout.decode(), result.stderr.decode()),
+                             (status, out, err), args)
+
+    def test_batch_mode_keeps_records_aligned(self):
+        stdin = "Кн 1:1\r\n Кн 2:2 \nКн 9\n\nКн 1\n".encode()
+        result = self.lookup(["--null"], stdin)
+        self.assertEqual(result.returncode, 1)
+        self.assertEqual(result.stdout.decode().split("\0"), [
+            "Кн 1:1. Alpha", " Кн 2:2 . Epsilon", "", "", "Кн 1. Глава 1\r\n1 Alpha\r\n2 Beta\r\n3 Gamma", ""])
+        self.assertEqual(result.stderr.decode(), NOT_FOUND + NO_BOOK + NOT_FOUND)
+
+    def test_batch_mode_reads_a_last_line_without_end_and_cp1251_output(self):
+        result = self.lookup(["--encoding", "cp1251"], "Кн 1:2".encode())
+        self.assertEqual((result.returncode, result.stdout), (0, "Кн 1:2. Beta\n".encode("cp1251")))
+
+    def test_unusable_root_or_choice_and_usage_errors_exit_2(self):
+        cases = [
+            (["--directory", ROOT + "/c_nomodule", "Кн 1"], "В каталоге " + ROOT + "/c_nomodule модули не были найдены\n"),
+            (["--directory", ROOT, "--module", "Нет такого", "Кн 1"], "no module named"),
+            (["--directory", ROOT, "--module-index", "3", "Кн 1"], "beyond the 3 modules"),
+            (["--bogus"], "unknown option"),
+            (["--encoding"], "needs a value"),
+        ]
+        for args, message in cases:
+            result = run(args)
+            self.assertEqual(result.returncode, 2, args)
+            self.assertIn(message, result.stderr.decode(), args)
+            self.assertEqual(result.stdout, b"", args)
+
+    def test_default_root_comes_from_the_desktop_profile(self):
+        with tempfile.TemporaryDirectory() as config:
+            os.makedirs(os.path.join(config, "Sorvanta"))
+            with open(os.path.join(config, "Sorvanta", "sorvanta.conf"), "w", encoding="utf-8") as profile:
+                profile.write("[Settings]\nDirectory=" + ROOT + "\nShowDlg=1\n")
+            env = dict(os.environ, XDG_CONFIG_HOME=config)
+            result = run(["Кн 2:1"], env=env)
+            self.assertEqual((result.returncode, result.stdout.decode()), (0, "Кн 2:1. Delta\n"))
+
+    def test_help_documents_the_contract(self):
+        result = run(["--help"])
+        self.assertEqual(result.returncode, 0)
+        for word in ["--directory", "--module-index", "--encoding", "--null", "--list", "Exit status"]:
+            self.assertIn(word, result.stdout.decode())
+
+    def test_hostile_references_neither_crash_nor_hang_nor_write(self):
+        before = tree_digest(ROOT)
+        hostile = [
+            "Кн " + "9" * 100000,
+            "Кн 1:" + "9" * 5000 + "-" + "9" * 5000,
+            "К" * 100000 + " 1:1",
+            "\x00\x01\x02 Кн 1:1",
+            "Кн 1:1-" + "-" * 50000,
+        ]
+        stdin = "\n".join(hostile).encode() + b"\n\xff\xfe\xc0\n"
+        result = self.lookup([], stdin)
+        self.assertEqual(result.returncode, 1)
+        records = result.stdout.split(b"\n")
+        self.assertEqual(len(records), len(hostile) + 2)  # one record per line, then the final split
+        self.assertEqual(before, tree_digest(ROOT))
+
+
+if __name__ == "__main__":
+    TOOL, DATA = sys.argv[1], sys.argv[2]
+    ROOT = os.path.join(DATA, "root")
+    unittest.main(argv=sys.argv[:1], verbosity=2)
