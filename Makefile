@@ -20,7 +20,7 @@ run: build
 	@$(BUILD)/sorvanta-lookup --directory $(SAMPLES) --list
 	@echo
 	@$(BUILD)/sorvanta-lookup --directory $(SAMPLES) "Ин 3:16" "Jn 3:16-18" "пс 23" "1Кор 13:4-7"
-	@$(BUILD)/sorvanta-lookup --directory $(SAMPLES) --module-index 1 "Откр 22:21"
+	@$(BUILD)/sorvanta-lookup --directory $(SAMPLES) --module-index 1 "Мф 5:3-5"
 
 test: test-plain test-sanitize
 
