@@ -1,0 +1,35 @@
+// System-wide hot keys: one interface, one implementation per platform.
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+namespace sorvanta {
+
+// Modifier bits as the host platform numbers them.
+inline constexpr unsigned kModAlt = 1;
+inline constexpr unsigned kModControl = 2;
+inline constexpr unsigned kModWin = 8;
+
+inline constexpr int kHotkeyLaunch = 1;   // Ctrl+Alt+character: start the host
+inline constexpr int kHotkeyRestore = 2;  // Win+character: bring the window back
+
+class CHotkeyLayer : public QObject {
+    Q_OBJECT
+public:
+    // Registers the key that produces the code page 1251 character `chKey` in
+    // the current keyboard layout (letter case ignored) with the modifiers.
+    // Fails silently (false) when no key produces the character, when another
+    // program holds the combination, or when the platform has no hot keys.
+    virtual bool RegisterHotKey(int nId, unsigned nModifiers, char chKey) = 0;
+    virtual void UnregisterHotKey(int nId) = 0;
+
+signals:
+    void HotKeyPressed(int nId);
+};
+
+// The layer of the platform the program runs on; one that registers nothing
+// where system-wide hot keys are not available.
+std::unique_ptr<CHotkeyLayer> CreatePlatformHotkeyLayer();
+
+}  // namespace sorvanta

@@ -1,0 +1,30 @@
+#include "app/quoteapp.h"
+
+#include <QFileInfo>
+
+#include "app/quotedlg.h"
+#include "app/terminationwatcher.h"
+
+namespace sorvanta {
+
+CQuoteApp::CQuoteApp(int& argc, char** argv) : m_app(argc, argv) {
+    // The application's name is the executable's base name; it titles every
+    // message box and names the profile (~/.config/Sorvanta/<name>.conf).
+    QApplication::setApplicationName(QFileInfo(QApplication::applicationFilePath()).completeBaseName());
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+bool CQuoteApp::InitInstance() {
+    QApplication::setOrganizationName(QStringLiteral("Sorvanta"));
+    CQuoteDlg dlg;
+    // A request of the session to end (SIGTERM, logout) is a close request:
+    // the window closes the normal way and the settings are saved.
+    CTerminationWatcher watcher;
+    QObject::connect(&watcher, &CTerminationWatcher::TerminationRequested, &dlg, &CQuoteDlg::reject);
+    QObject::connect(&m_app, &QGuiApplication::commitDataRequest, &dlg, [&dlg] { dlg.SaveSettings(); });
+    dlg.exec();
+    dlg.OnDestroy();  // the window is destroyed however its run ended
+    return false;
+}
+
+}  // namespace sorvanta

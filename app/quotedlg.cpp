@@ -1,0 +1,124 @@
+#include "app/quotedlg.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+
+#include "app/hookwnd.h"
+#include "app/messagebox.h"
+#include "app/qtext.h"
+#include "ui_quotedlg.h"
+
+namespace sorvanta {
+
+namespace {
+
+// Selects the first item that begins with `text`, or, in an editable box
+// without such an item, writes the text into the edit field.
+void LoadComboText(QComboBox* pCombo, const QString& text) {
+    for (int i = 0; i < pCombo->count(); ++i) {
+        if (pCombo->itemText(i).startsWith(text)) {
+            pCombo->setCurrentIndex(i);
+            return;
+        }
+    }
+    if (pCombo->isEditable()) pCombo->setEditText(text);
+}
+
+}  // namespace
+
+CQuoteDlg::CQuoteDlg(QWidget* pParent, std::unique_ptr<CHotkeyLayer> pHotkeys, std::optional<bool> bTrayAvailable)
+    : QDialog(pParent),
+      m_hIcon(QStringLiteral(":/sorvanta/sorvanta.xpm")),
+      m_pUi(std::make_unique<Ui::CQuoteDlgClient>()),
+      m_pHotkeys(std::move(pHotkeys)),
+      m_bTrayAvailable(bTrayAvailable) {
+    m_bmpCaption = CaptionButtonPicture();
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    m_pClient = new QWidget(this);
+    m_pUi->setupUi(m_pClient);
+    m_pClient->move(kFrameWidth, kCaptionHeight);
+    setFixedSize(m_pClient->width() + 2 * kFrameWidth, m_pClient->height() + kCaptionHeight + kFrameWidth);
+    setWindowTitle(m_pClient->windowTitle());
+    setFont(m_pClient->font());
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    connect(m_pUi->buttonOk, &QPushButton::clicked, this, &CQuoteDlg::OnOK);
+    connect(m_pUi->buttonExit, &QPushButton::clicked, this, &CQuoteDlg::reject);
+    connect(m_pUi->m_comboModules, &QComboBox::activated, this, [this] { ReadModuleMarkers(); });
+}
+
+CQuoteDlg::~CQuoteDlg() {
+    OnDestroy();
+}
+
+void CQuoteDlg::UpdateData(bool bSaveAndValidate) {
+    if (bSaveAndValidate) {
+        m_strVerse = FromQString(m_comboVerse->currentText());
+        m_strModule = FromQString(m_comboModules->currentText());
+    } else {
+        LoadComboText(m_comboVerse, ToQString(m_strVerse));
+        LoadComboText(m_comboModules, ToQString(m_strModule));
+    }
+}
+
+void CQuoteDlg::showEvent(QShowEvent* pEvent) {
+    if (!m_bInitialised) {
+        m_bInitialised = true;
+        OnInitDialog();
+    }
+    QDialog::showEvent(pEvent);
+}
+
+bool CQuoteDlg::OnInitDialog() {
+    m_comboModules = m_pUi->m_comboModules;
+    m_comboVerse = m_pUi->m_comboVerse;
+    UpdateData(false);
+
+    m_pHook = new CHookWnd;
+    m_pHook->InstallHook(this);
+    setWindowIcon(m_hIcon);
+    // The host platform's WS_EX_TOPMOST request here never changed the window's
+    // z-order, so the window stays an ordinary one.
+
+    LoadSettings();
+    if (!m_pHotkeys) m_pHotkeys = CreatePlatformHotkeyLayer();
+    connect(m_pHotkeys.get(), &CHotkeyLayer::HotKeyPressed, this, &CQuoteDlg::OnHotKey);
+    RegisterHotkeys();
+    InitTrayIcon();
+    ScanModules();
+    qApp->installEventFilter(this);
+    if (m_bTrayDef != 0) {
+        QMetaObject::invokeMethod(this, [this] { OnSize(kSizeMinimized); }, Qt::QueuedConnection);
+    } else {
+        m_comboVerse->setFocus();
+    }
+    if (m_pTrayIcon != nullptr) m_pTrayIcon->show();
+    return false;
+}
+
+void CQuoteDlg::OnOK() {
+    if (LookUpAndCopy() == 0) AfxMessageBox(QStringLiteral("Искомый отрывок не найден"));
+}
+
+void CQuoteDlg::done(int nResult) {
+    QDialog::done(nResult);
+    OnDestroy();
+}
+
+void CQuoteDlg::OnDestroy() {
+    if (m_bDestroyed || !m_bInitialised) return;
+    m_bDestroyed = true;
+    SaveSettings();
+    qApp->removeEventFilter(this);
+    RemoveHook(this);
+    delete m_pHook;
+    m_pHook = nullptr;
+    if (m_pTrayIcon != nullptr) {
+        m_pTrayIcon->hide();
+        delete m_pTrayIcon;
+        m_pTrayIcon = nullptr;
+    }
+}
+
+}  // namespace sorvanta

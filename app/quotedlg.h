@@ -1,0 +1,131 @@
+// The main window: the reference field, the module list, and the state that
+// every part of the program works on.
+#pragma once
+
+#include <QDialog>
+#include <QIcon>
+#include <QImage>
+#include <QPointer>
+#include <QSystemTrayIcon>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/hotkeys.h"
+#include "app/trayrecord.h"
+
+class QComboBox;
+class QMenu;
+namespace Ui {
+class CQuoteDlgClient;
+}
+
+namespace sorvanta {
+
+class CHookWnd;
+
+// Size of the window's own caption strip and frame, in pixels.
+inline constexpr int kCaptionHeight = 22;
+inline constexpr int kFrameWidth = 3;
+inline constexpr int kSizeMinimized = 1;  // the size type of a minimised window
+
+// The 14 x 12 picture of the caption's minimise button.
+QImage CaptionButtonPicture();
+
+class CQuoteDlg : public QDialog {
+    Q_OBJECT
+public:
+    // `pHotkeys` replaces the platform's hot-key layer and `bTrayAvailable`
+    // the platform's answer whether a tray exists (tests use both).
+    explicit CQuoteDlg(QWidget* pParent = nullptr, std::unique_ptr<CHotkeyLayer> pHotkeys = nullptr,
+                       std::optional<bool> bTrayAvailable = std::nullopt);
+    ~CQuoteDlg() override;
+
+    // The state, in the order the program has always declared it.
+    CHookWnd* m_pHook = nullptr;
+    int m_bShowDlg = 1;
+    QComboBox* m_comboModules = nullptr;
+    QComboBox* m_comboVerse = nullptr;
+    std::string m_strVerse;   // code page 1251
+    std::string m_strModule;  // code page 1251
+    CTrayIconRecord m_nid;
+    std::string m_strDirectory;  // native path
+    int m_bTrayDef = 0;
+    std::vector<std::string> m_arrModuleIni;  // native paths, index for index with m_comboModules
+    std::string m_strChapterSign;
+    std::string m_strVerseSign;
+    char m_chHotkeyLaunch = 0;
+    char m_chHotkeyRestore = 0;
+    QIcon m_hIcon;
+    QImage m_bmpCaption;
+
+    void UpdateData(bool bSaveAndValidate);
+
+    // Modules
+    void ScanModules();
+    void ReadModuleMarkers();
+
+    // Lookup
+    int LookUpAndCopy();
+
+    // Settings
+    void LoadSettings();
+    void SaveSettings();
+    void RegisterHotkeys();  // unregisters and registers both hot keys
+
+    // Tray, hot keys and window states
+    void InitTrayIcon();
+    int OnTrayNotify(unsigned wParam, unsigned lParam);
+    void ShowTrayMenu();
+    void OnMenuRestore();
+    void OnMenuClose();
+    void OnSize(int nType);
+    void LaunchHost();
+    void PostMinimize();  // what the host platform's posted SC_MINIMIZE did
+    // Hides the window to the tray; without a tray it is iconified instead, so
+    // that it can never be lost.
+    void HideToTray();
+    bool TrayAvailable() const;
+    QSystemTrayIcon* TrayIcon() const { return m_pTrayIcon; }
+    CHotkeyLayer* Hotkeys() const { return m_pHotkeys.get(); }
+    QWidget* Client() const { return m_pClient; }
+
+    // The caption strip
+    void DrawCaptionButton(QPainter& painter) const;
+    bool IsOnCaptionButton(QPoint windowPos) const;
+
+    // Runs the destruction steps once: saves the settings, removes the hook
+    // and the tray icon. Every way out of the window passes here.
+    void OnDestroy();
+
+public slots:
+    void OnOK();
+    void done(int nResult) override;
+
+protected:
+    bool OnInitDialog();
+    void showEvent(QShowEvent* pEvent) override;
+    void changeEvent(QEvent* pEvent) override;
+    void paintEvent(QPaintEvent* pEvent) override;
+    void mousePressEvent(QMouseEvent* pEvent) override;
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+
+private:
+    bool PreTranslateMessage(QObject* pReceiver, QEvent* pEvent);
+    void OnHotKey(int nId);
+    void AddToHistory(const std::string& strVerse);
+    void OnTrayActivated(QSystemTrayIcon::ActivationReason reason);
+    void RestoreWindow(bool bActivate);
+
+    std::unique_ptr<Ui::CQuoteDlgClient> m_pUi;
+    QWidget* m_pClient = nullptr;
+    std::unique_ptr<CHotkeyLayer> m_pHotkeys;
+    QSystemTrayIcon* m_pTrayIcon = nullptr;
+    QPointer<QMenu> m_pTrayMenu;
+    std::optional<bool> m_bTrayAvailable;
+    bool m_bInitialised = false;
+    bool m_bDestroyed = false;
+};
+
+}  // namespace sorvanta

@@ -1,0 +1,152 @@
+// The main window in the tray: the tray icon and its menu, the hot keys, the
+// Escape key and the hidden and shown states.
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTimer>
+
+#include "app/messagebox.h"
+#include "app/quotedlg.h"
+#include "launcher/hostlauncher.h"
+
+namespace sorvanta {
+
+void CQuoteDlg::InitTrayIcon() {
+    m_nid.uID = kTrayIconId;
+    m_nid.uCallbackMessage = kTrayCallbackMessage;
+    m_nid.szTip = QStringLiteral("This is Tip");
+    m_pTrayIcon = new QSystemTrayIcon(m_hIcon, this);
+    m_pTrayIcon->setToolTip(m_nid.szTip);
+    connect(m_pTrayIcon, &QSystemTrayIcon::activated, this, &CQuoteDlg::OnTrayActivated);
+}
+
+bool CQuoteDlg::TrayAvailable() const {
+    return m_bTrayAvailable.value_or(QSystemTrayIcon::isSystemTrayAvailable());
+}
+
+void CQuoteDlg::OnTrayActivated(QSystemTrayIcon::ActivationReason reason) {
+    switch (reason) {
+        case QSystemTrayIcon::Trigger:
+            OnTrayNotify(m_nid.uID, static_cast<unsigned>(CTrayMouse::LeftDown));
+            break;
+        case QSystemTrayIcon::Context:
+            OnTrayNotify(m_nid.uID, static_cast<unsigned>(CTrayMouse::RightUp));
+            break;
+        case QSystemTrayIcon::DoubleClick:
+            OnTrayNotify(m_nid.uID, static_cast<unsigned>(CTrayMouse::LeftDoubleClick));
+            break;
+        default:
+            break;
+    }
+}
+
+int CQuoteDlg::OnTrayNotify(unsigned wParam, unsigned lParam) {
+    if (wParam != m_nid.uID || m_nid.uCallbackMessage == 0) return 0;
+    switch (static_cast<CTrayMouse>(lParam & 0xFFFFu)) {
+        case CTrayMouse::RightUp:
+            ShowTrayMenu();
+            break;
+        case CTrayMouse::LeftDown:
+            RestoreWindow(true);
+            break;
+        default:
+            break;  // moves, releases and double clicks change nothing
+    }
+    return 1;
+}
+
+void CQuoteDlg::ShowTrayMenu() {
+    const QPoint cursor = QCursor::pos();
+    if (m_pTrayMenu) return;  // already open
+    m_pTrayMenu = new QMenu(this);
+    m_pTrayMenu->setAttribute(Qt::WA_DeleteOnClose);
+    m_pTrayMenu->addAction(QStringLiteral("Развернуть"), this, &CQuoteDlg::OnMenuRestore);
+    m_pTrayMenu->addSeparator();
+    m_pTrayMenu->addAction(QStringLiteral("Закрыть"), this, &CQuoteDlg::OnMenuClose);
+    m_pTrayMenu->popup(cursor);
+}
+
+void CQuoteDlg::OnMenuRestore() {
+    RestoreWindow(false);
+}
+
+void CQuoteDlg::OnMenuClose() {
+    reject();
+}
+
+void CQuoteDlg::RestoreWindow(bool bActivate) {
+    showNormal();
+    if (!bActivate) return;
+    show();
+    raise();
+    activateWindow();
+    setFocus();
+}
+
+void CQuoteDlg::PostMinimize() {
+    QMetaObject::invokeMethod(this, [this] { showMinimized(); }, Qt::QueuedConnection);
+}
+
+void CQuoteDlg::HideToTray() {
+    if (TrayAvailable()) {
+        hide();
+    } else if (!isMinimized()) {
+        showMinimized();
+    }
+}
+
+void CQuoteDlg::OnSize(int nType) {
+    if (nType != kSizeMinimized) return;
+    // Hiding straight from the state change would be undone by the platform,
+    // which shows a window again after minimising it.
+    QMetaObject::invokeMethod(this, [this] { HideToTray(); }, Qt::QueuedConnection);
+}
+
+void CQuoteDlg::changeEvent(QEvent* pEvent) {
+    QDialog::changeEvent(pEvent);
+    if (pEvent->type() == QEvent::WindowStateChange && isMinimized()) OnSize(kSizeMinimized);
+    if (pEvent->type() == QEvent::ActivationChange) update();  // the caption's look follows activation
+}
+
+bool CQuoteDlg::eventFilter(QObject* pWatched, QEvent* pEvent) {
+    return PreTranslateMessage(pWatched, pEvent) || QDialog::eventFilter(pWatched, pEvent);
+}
+
+bool CQuoteDlg::PreTranslateMessage(QObject* pReceiver, QEvent* pEvent) {
+    if (pEvent->type() != QEvent::KeyPress) return false;
+    if (static_cast<QKeyEvent*>(pEvent)->key() != Qt::Key_Escape) return false;
+    auto* pWidget = qobject_cast<QWidget*>(pReceiver);
+    if (pWidget == nullptr || pWidget->window() != this) return false;
+    // Escape hides the window to the tray; it never closes it.
+    PostMinimize();
+    return true;
+}
+
+void CQuoteDlg::OnHotKey(int nId) {
+    if (nId == kHotkeyLaunch) LaunchHost();
+    if (nId == kHotkeyRestore) RestoreWindow(false);
+}
+
+void CQuoteDlg::LaunchHost() {
+    CLaunchSearch search;
+    search.m_strOwnDirectory = QCoreApplication::applicationDirPath().toStdString();
+    const char* path = std::getenv("PATH");
+    search.m_arrPath = SplitSearchPath(path != nullptr ? path : "");
+    const std::string strMessage = LaunchMessage(LaunchProgram(kHostProgram, search));
+    if (!strMessage.empty()) AfxMessageBox(QString::fromStdString(strMessage));
+
+    // Collect the exit status of ended hosts now and then, so none is left a zombie.
+    auto* pReaper = findChild<QTimer*>(QStringLiteral("reaper"));
+    if (pReaper == nullptr) {
+        pReaper = new QTimer(this);
+        pReaper->setObjectName(QStringLiteral("reaper"));
+        pReaper->setInterval(1000);
+        connect(pReaper, &QTimer::timeout, pReaper, [pReaper] {
+            if (ReapFinishedChildren() == 0) pReaper->stop();
+        });
+    }
+    if (ReapFinishedChildren() > 0) pReaper->start();
+}
+
+}  // namespace sorvanta

@@ -1,0 +1,23 @@
+// Turns SIGTERM and SIGINT into a Qt signal on the user-interface thread.
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+namespace sorvanta {
+
+class CTerminationWatcher : public QObject {
+    Q_OBJECT
+public:
+    CTerminationWatcher();
+    ~CTerminationWatcher() override;
+
+signals:
+    void TerminationRequested();
+
+private:
+    QSocketNotifier* m_pNotifier = nullptr;
+};
+
+}  // namespace sorvanta

@@ -1,0 +1,113 @@
+#include "output/copydlg.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTextDocument>
+#include <qdrawutil.h>
+
+#include "app/qtext.h"
+#include "output/clipboard.h"
+#include "ui_copydlg.h"
+
+namespace sorvanta {
+
+namespace {
+
+// The line end a quotation uses: CR LF unless it has a bare LF and no CR LF.
+std::string LineEndOf(const std::string& strText) {
+    const bool bHasCrLf = strText.find("\r\n") != std::string::npos;
+    const bool bHasLf = strText.find('\n') != std::string::npos;
+    return bHasLf && !bHasCrLf ? "\n" : "\r\n";
+}
+
+// The edit's text with its line breaks written as `strLineEnd`. The raw text
+// keeps every character (a no-break space stays one).
+QString EditText(const QPlainTextEdit* pEdit, const std::string& strLineEnd) {
+    QString text = pEdit->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QString::fromLatin1(strLineEnd.c_str()));
+    text.replace(QChar::LineSeparator, QString::fromLatin1(strLineEnd.c_str()));
+    return text;
+}
+
+}  // namespace
+
+CCopyDlg::CCopyDlg(QWidget* pParent) : QDialog(pParent), m_pUi(std::make_unique<Ui::CCopyDlg>()) {
+    m_pUi->setupUi(this);
+    // A framed pop-up without caption, title or system menu.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setStyleHint(QFont::SansSerif);  // the system sans where Tahoma is absent
+    font.setPixelSize(11);
+    font.setItalic(true);
+    m_pUi->m_wndText->setFont(font);
+    connect(m_pUi->buttonCopy, &QPushButton::clicked, this, &CCopyDlg::OnCopy);
+    connect(m_pUi->buttonCancel, &QPushButton::clicked, this, &CCopyDlg::OnCancelButton);
+}
+
+CCopyDlg::~CCopyDlg() = default;
+
+QPlainTextEdit* CCopyDlg::TextEdit() const {
+    return m_pUi->m_wndText;
+}
+
+void CCopyDlg::UpdateData(bool bSaveAndValidate) {
+    if (bSaveAndValidate) {
+        m_bDontShow = m_pUi->checkDontShow->isChecked() ? 1 : 0;
+        m_strText = FromQString(EditText(m_pUi->m_wndText, m_strLineEnd));
+    } else {
+        m_pUi->checkDontShow->setChecked(m_bDontShow != 0);
+        m_pUi->m_wndText->setPlainText(ToQString(m_strText));
+    }
+}
+
+void CCopyDlg::OnInitDialog() {
+    m_strText = m_strPassage;
+    m_strLineEnd = LineEndOf(m_strText);
+    UpdateData(false);
+    m_pUi->checkDontShow->setFocus();  // the first control of the tab order
+}
+
+void CCopyDlg::showEvent(QShowEvent* pEvent) {
+    if (!m_bInitialised) {
+        m_bInitialised = true;
+        OnInitDialog();
+    }
+    QDialog::showEvent(pEvent);
+}
+
+void CCopyDlg::accept() {
+    OnCopy();
+}
+
+void CCopyDlg::OnCopy() {
+    UpdateData(true);
+    CopyToClipboard(m_strText);  // a failure is reported there; the window still ends with OK
+    QDialog::accept();
+}
+
+void CCopyDlg::OnCancelButton() {
+    reject();
+}
+
+void CCopyDlg::keyPressEvent(QKeyEvent* pEvent) {
+    // Enter on a button presses it; elsewhere (the check box, where the focus
+    // starts) it is the window's OK command. The edit keeps Enter for itself.
+    if (pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter) {
+        if (auto* pButton = qobject_cast<QPushButton*>(focusWidget())) {
+            pButton->click();
+        } else {
+            accept();
+        }
+        return;
+    }
+    QDialog::keyPressEvent(pEvent);
+}
+
+void CCopyDlg::paintEvent(QPaintEvent* pEvent) {
+    QDialog::paintEvent(pEvent);
+    QPainter painter(this);
+    qDrawWinPanel(&painter, rect(), palette(), false);  // the modal frame
+}
+
+}  // namespace sorvanta

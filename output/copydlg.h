@@ -1,0 +1,51 @@
+// The quote window: shows the quotation for reading and editing; "Копировать"
+// puts the text as it stands on the clipboard.
+#pragma once
+
+#include <QDialog>
+#include <memory>
+#include <string>
+
+class QPlainTextEdit;
+namespace Ui {
+class CCopyDlg;
+}
+
+namespace sorvanta {
+
+class CCopyDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CCopyDlg(QWidget* pParent = nullptr);
+    ~CCopyDlg() override;
+
+    int m_bDontShow = 0;         // check box "Не показывать в следующий раз"
+    std::string m_strText;       // text of the edit, code page 1251
+    std::string m_strPassage;    // the quotation; set before the window runs
+
+    void UpdateData(bool bSaveAndValidate);
+    QPlainTextEdit* TextEdit() const;
+
+public slots:
+    // The window's OK command copies exactly as "Копировать" does: ending with
+    // OK makes the caller act as after a copy.
+    void accept() override;
+    void OnCopy();
+    void OnCancelButton();
+
+protected:
+    void showEvent(QShowEvent* pEvent) override;
+    void keyPressEvent(QKeyEvent* pEvent) override;
+    void paintEvent(QPaintEvent* pEvent) override;
+
+private:
+    void OnInitDialog();
+
+    std::unique_ptr<Ui::CCopyDlg> m_pUi;
+    // The quotation's line end ("\r\n" or "\n"): the edit keeps lines, not
+    // line-end bytes, so copied text gets the line ends it came with.
+    std::string m_strLineEnd = "\r\n";
+    bool m_bInitialised = false;
+};
+
+}  // namespace sorvanta

@@ -1,0 +1,196 @@
+// The main window driven as a user drives it: type, press Enter, read the
+// quote window, copy, and the failure paths with their messages.
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/hookwnd.h"
+#include "app/qtext.h"
+#include "app/quotedlg.h"
+#include "output/copydlg.h"
+#include "support/guifixture.h"
+#include "support/recordinghotkeys.h"
+
+using namespace sorvanta;
+using namespace sorvanta::test;
+
+namespace {
+
+const QString kNoBook = QStringLiteral("Нету книг c таким сокращением или не выбран модуль");
+const QString kNotFound = QStringLiteral("Искомый отрывок не найден");
+
+std::unique_ptr<CQuoteDlg> OpenMainWindow(const QVariantMap& settings = {}) {
+    QVariantMap values{{"Directory", kDataRoot}};
+    for (auto it = settings.begin(); it != settings.end(); ++it) values[it.key()] = it.value();
+    ResetProfile(values);
+    auto pDlg = std::make_unique<CQuoteDlg>(nullptr, std::make_unique<CRecordingHotkeys>(), true);
+    pDlg->show();
+    return pDlg;
+}
+
+void TypeAndPressEnter(CQuoteDlg& dlg, const QString& reference) {
+    dlg.m_comboVerse->setEditText(QString());
+    TypeText(dlg.m_comboVerse->lineEdit(), reference);
+    QTest::keyClick(dlg.m_comboVerse->lineEdit(), Qt::Key_Return);
+}
+
+QStringList History(const CQuoteDlg& dlg) {
+    QStringList items;
+    for (int i = 0; i < dlg.m_comboVerse->count(); ++i) items << dlg.m_comboVerse->itemText(i);
+    return items;
+}
+
+}  // namespace
+
+class CQuoteDlgTest : public QObject {
+    Q_OBJECT
+private slots:
+    void EnterLooksUpShowsTheQuoteAndCopiesTheEditedText() {
+        auto pDlg = OpenMainWindow();
+        QString shown;
+        bool bFocusOnCheckBox = false;
+        OnNextModal([&](QWidget* pModal) {
+            auto* pCopy = qobject_cast<CCopyDlg*>(pModal);
+            QVERIFY(pCopy != nullptr);
+            shown = pCopy->TextEdit()->toPlainText();
+            bFocusOnCheckBox = qobject_cast<QCheckBox*>(pCopy->focusWidget()) != nullptr;
+            pCopy->TextEdit()->moveCursor(QTextCursor::End);
+            TypeText(pCopy->TextEdit(), QStringLiteral(" (правка)"));
+            QTest::mouseClick(pCopy->findChild<QPushButton*>("buttonCopy"), Qt::LeftButton);
+        });
+        TypeAndPressEnter(*pDlg, QStringLiteral("Кн 1:2-3"));
+
+        QCOMPARE(shown, QStringLiteral("Кн 1:2-3. Beta\n3 Gamma"));
+        QVERIFY(bFocusOnCheckBox);
+        // The book's CR LF line ends come back on the clipboard.
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Кн 1:2-3. Beta\r\n3 Gamma (правка)"));
+        QVERIFY(pDlg->isHidden());
+        QCOMPARE(History(*pDlg), QStringList{"Кн 1:2-3"});
+        QCOMPARE(pDlg->m_bShowDlg, 1);
+    }
+
+    void FailuresShowTheirMessagesInOrderAndChangeNothing() {
+        const std::pair<QString, QStringList> cases[] = {
+            {QStringLiteral("Откр 1:1"), {kNoBook, kNotFound}},
+            {QStringLiteral("3:16"), {kNoBook, kNotFound}},
+            {QStringLiteral("Кн 9"), {kNotFound}},
+            {QStringLiteral("Кн 1:0"), {kNotFound}},
+            {QStringLiteral("Нет 1"), {kNotFound}},  // the book file is missing
+        };
+        auto pDlg = OpenMainWindow();
+        for (const auto& [reference, messages] : cases) {
+            CMessageRecorder recorder;
+            TypeAndPressEnter(*pDlg, reference);
+            QCOMPARE(recorder.m_messages, messages);
+        }
+        QVERIFY(pDlg->isVisible());
+        QCOMPARE(pDlg->m_comboVerse->count(), 0);
+        QCOMPARE(pDlg->m_bShowDlg, 1);
+    }
+
+    void TheQuoteWindowsCheckBoxAndCancel() {
+        auto pDlg = OpenMainWindow();
+        // Cancel with the box ticked changes nothing; the window stays.
+        OnNextModal([](QWidget* pModal) {
+            pModal->findChild<QCheckBox*>("checkDontShow")->setChecked(true);
+            QTest::mouseClick(pModal->findChild<QPushButton*>("buttonCancel"), Qt::LeftButton);
+        });
+        TypeAndPressEnter(*pDlg, QStringLiteral("Кн 1:1"));
+        QVERIFY(pDlg->isVisible());
+        QCOMPARE(pDlg->m_bShowDlg, 1);
+        QCOMPARE(History(*pDlg), QStringList{"Кн 1:1"});  // found, so listed all the same
+
+        // Enter on the check box, where the focus starts, copies like the button.
+        QGuiApplication::clipboard()->clear();
+        OnNextModal([](QWidget* pModal) {
+            pModal->findChild<QCheckBox*>("checkDontShow")->setChecked(true);
+            QTest::keyClick(pModal->findChild<QCheckBox*>("checkDontShow"), Qt::Key_Return);
+        });
+        TypeAndPressEnter(*pDlg, QStringLiteral("Кн 2:1"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Кн 2:1. Delta"));
+        QCOMPARE(pDlg->m_bShowDlg, 0);
+        QVERIFY(pDlg->isHidden());
+
+        // With the window switched off the quotation goes straight to the clipboard.
+        pDlg->show();
+        TypeAndPressEnter(*pDlg, QStringLiteral("кн 2:2"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("кн 2:2. Epsilon"));
+        QVERIFY(pDlg->isHidden());
+        QCOMPARE(History(*pDlg), (QStringList{"Кн 1:1", "Кн 2:1", "кн 2:2"}));
+    }
+
+    void EnterInTheEditBreaksTheLineAndEscapeCancels() {
+        auto pDlg = OpenMainWindow();
+        QString edited;
+        OnNextModal([&](QWidget* pModal) {
+            auto* pCopy = qobject_cast<CCopyDlg*>(pModal);
+            pCopy->TextEdit()->setFocus();
+            pCopy->TextEdit()->moveCursor(QTextCursor::End);
+            QTest::keyClick(pCopy->TextEdit(), Qt::Key_Return);
+            edited = pCopy->TextEdit()->toPlainText();
+            QVERIFY(pCopy->isVisible());
+            QTest::keyClick(pCopy, Qt::Key_Escape);
+        });
+        TypeAndPressEnter(*pDlg, QStringLiteral("Кн 1:3"));
+        QCOMPARE(edited, QStringLiteral("Кн 1:3. Gamma\n"));
+        QVERIFY(pDlg->isVisible());
+    }
+
+    void HistoryStaysSortedAndKeepsDuplicates() {
+        auto pDlg = OpenMainWindow({{"ShowDlg", 0}});
+        for (const QString& reference : QStringList{"Кн 2:1", "Кн 1:1", "Кн 2:1", "кн 1:2"}) {
+            pDlg->show();
+            TypeAndPressEnter(*pDlg, reference);
+        }
+        QCOMPARE(History(*pDlg), (QStringList{"Кн 1:1", "кн 1:2", "Кн 2:1", "Кн 2:1"}));
+    }
+
+    void ModuleListAndMarkers() {
+        auto pDlg = OpenMainWindow();
+        QCOMPARE(pDlg->m_comboModules->count(), 3);
+        QCOMPARE(pDlg->m_comboModules->currentIndex(), 0);
+        QCOMPARE(pDlg->m_comboModules->itemText(1), QStringLiteral("Главы и стихи"));
+        QCOMPARE(pDlg->m_strChapterSign, std::string("<h4>"));
+
+        // Choosing another module re-reads the markers.
+        pDlg->m_comboModules->setCurrentIndex(2);
+        emit pDlg->m_comboModules->activated(2);
+        QCOMPARE(ToQString(pDlg->m_strChapterSign), QStringLiteral("<глава>"));
+        QCOMPARE(ToQString(pDlg->m_strVerseSign), QStringLiteral("<стих>"));
+        OnNextModal([](QWidget* pModal) { static_cast<QDialog*>(pModal)->accept(); });
+        TypeAndPressEnter(*pDlg, QStringLiteral("Ин 1:1"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Ин 1:1. В начале было Слово,"));
+    }
+
+    void AnEmptyRootIsReportedAndLeavesNoSelection() {
+        CMessageRecorder recorder;
+        auto pDlg = OpenMainWindow({{"Directory", kDataRoot + "/c_nomodule"}});
+        QCOMPARE(recorder.m_messages, QStringList{"В каталоге " + kDataRoot + "/c_nomodule модули не были найдены"});
+        QCOMPARE(pDlg->m_comboModules->count(), 0);
+        QCOMPARE(pDlg->m_comboModules->currentIndex(), -1);
+        recorder.m_messages.clear();
+        TypeAndPressEnter(*pDlg, QStringLiteral("Кн 1:1"));
+        QCOMPARE(recorder.m_messages, (QStringList{kNoBook, kNotFound}));
+    }
+
+    void TheHookSeesEveryEventFromStartToEnd() {
+        auto pDlg = OpenMainWindow();
+        QVERIFY(pDlg->m_pHook != nullptr);
+        QVERIFY(FindHookWnd(pDlg.get()) == pDlg->m_pHook);
+        QVERIFY(!pDlg->m_pHook->isVisible());
+        const long nBefore = pDlg->m_pHook->EventsPassed();
+        pDlg->update();
+        QTest::qWait(10);
+        QVERIFY(pDlg->m_pHook->EventsPassed() > nBefore);
+        pDlg->reject();
+        QVERIFY(pDlg->m_pHook == nullptr);
+        QVERIFY(FindHookWnd(pDlg.get()) == nullptr);
+    }
+};
+
+QTEST_MAIN(CQuoteDlgTest)
+#include "quotedlg_test.moc"

@@ -1,0 +1,155 @@
+// Hiding and showing the main window: Escape, the caption button, the tray
+// icon and its menu, the hot keys.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QtTest>
+
+#include "app/quotedlg.h"
+#include "support/guifixture.h"
+#include "support/recordinghotkeys.h"
+
+using namespace sorvanta;
+using namespace sorvanta::test;
+
+namespace {
+
+struct CWindowUnderTest {
+    std::unique_ptr<CQuoteDlg> m_pDlg;
+    CRecordingHotkeys* m_pHotkeys = nullptr;
+};
+
+CWindowUnderTest OpenWindow(const QVariantMap& settings = {}) {
+    QVariantMap values{{"Directory", kDataRoot}};
+    for (auto it = settings.begin(); it != settings.end(); ++it) values[it.key()] = it.value();
+    ResetProfile(values);
+    auto pHotkeys = std::make_unique<CRecordingHotkeys>();
+    CWindowUnderTest window{nullptr, pHotkeys.get()};
+    window.m_pDlg = std::make_unique<CQuoteDlg>(nullptr, std::move(pHotkeys), true);
+    window.m_pDlg->show();
+    return window;
+}
+
+void SettleEvents() {
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+class CWindowStatesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void EscapeHidesToTheTrayAndNeverCloses() {
+        CWindowUnderTest window = OpenWindow();
+        CQuoteDlg& dlg = *window.m_pDlg;
+        for (QWidget* pTarget : {static_cast<QWidget*>(dlg.m_comboVerse->lineEdit()),
+                                 static_cast<QWidget*>(dlg.m_comboModules)}) {
+            dlg.showNormal();
+            SettleEvents();
+            QTest::keyClick(pTarget, Qt::Key_Escape);
+            SettleEvents();
+            QVERIFY(dlg.isHidden());
+            QCOMPARE(dlg.result(), 0);  // the modal run was not ended
+            QVERIFY(dlg.m_pHook != nullptr);
+        }
+    }
+
+    void StartingInTheTrayHidesWithoutFocus() {
+        CWindowUnderTest window = OpenWindow({{"TrayDef", 1}});
+        SettleEvents();
+        QVERIFY(window.m_pDlg->isHidden());
+        QVERIFY(!window.m_pDlg->isMinimized());
+    }
+
+    void TrayNotificationsAndMenu() {
+        CWindowUnderTest window = OpenWindow();
+        CQuoteDlg& dlg = *window.m_pDlg;
+        QCOMPARE(dlg.m_nid.szTip, QStringLiteral("This is Tip"));
+        QCOMPARE(dlg.TrayIcon()->toolTip(), QStringLiteral("This is Tip"));
+        dlg.hide();
+        QCOMPARE(dlg.OnTrayNotify(102, 0x0201), 0);  // another icon's report is ignored
+        QVERIFY(dlg.isHidden());
+        for (unsigned mouse : {0x0200u, 0x0202u, 0x0203u}) {
+            QCOMPARE(dlg.OnTrayNotify(101, mouse), 1);
+            QVERIFY(dlg.isHidden());
+        }
+        QCOMPARE(dlg.OnTrayNotify(101, 0x00010201), 1);  // only the low 16 bits count
+        QVERIFY(dlg.isVisible());
+
+        dlg.hide();
+        QCOMPARE(dlg.OnTrayNotify(101, 0x0205), 1);
+        auto* pMenu = dlg.findChild<QMenu*>();
+        QVERIFY(pMenu != nullptr);
+        QStringList texts;
+        for (QAction* pAction : pMenu->actions()) texts << (pAction->isSeparator() ? "-" : pAction->text());
+        QCOMPARE(texts, (QStringList{"Развернуть", "-", "Закрыть"}));
+        pMenu->actions().front()->trigger();
+        QVERIFY(dlg.isVisible());
+        pMenu->close();
+        SettleEvents();
+
+        dlg.OnTrayNotify(101, 0x0205);
+        dlg.findChild<QMenu*>()->actions().back()->trigger();  // "Закрыть" ends the program's window
+        QCOMPARE(dlg.result(), int(QDialog::Rejected));
+        QVERIFY(dlg.m_pHook == nullptr);
+        QVERIFY(dlg.TrayIcon() == nullptr);
+    }
+
+    void HotkeysRestoreAndAreRegisteredAgainInPairs() {
+        CWindowUnderTest window = OpenWindow();
+        CQuoteDlg& dlg = *window.m_pDlg;
+        dlg.hide();
+        window.m_pHotkeys->Press(kHotkeyRestore);
+        QVERIFY(dlg.isVisible());
+        window.m_pHotkeys->Press(kHotkeyRestore);  // already shown: stays shown
+        QVERIFY(dlg.isVisible() && !dlg.isMinimized());
+        window.m_pHotkeys->m_arrCalls.clear();
+        dlg.RegisterHotkeys();
+        QCOMPARE(window.m_pHotkeys->m_arrCalls,
+                 (std::vector<std::string>{"unregister 1", "register 1", "unregister 2", "register 2"}));
+    }
+
+    void CaptionButtonHitRectangleIsStrict() {
+        CWindowUnderTest window = OpenWindow();
+        const CQuoteDlg& dlg = *window.m_pDlg;
+        const int w = dlg.width();
+        const std::pair<QPoint, bool> cases[] = {
+            {{w - 18, 6}, true},   {{w - 6, 18}, true},   {{w - 12, 17}, true},
+            {{w - 19, 10}, false}, {{w - 5, 10}, false}, {{w - 12, 5}, false}, {{w - 12, 19}, false},
+        };
+        for (const auto& [pos, bOn] : cases) QCOMPARE(dlg.IsOnCaptionButton(pos), bOn);
+    }
+
+    void CaptionPictureIsTheRaisedButtonWithABar() {
+        const QImage picture = CaptionButtonPicture();
+        QCOMPARE(picture.size(), QSize(14, 12));
+        const QRgb white = qRgb(255, 255, 255), light = qRgb(192, 192, 192), dark = qRgb(128, 128, 128),
+                   black = qRgb(0, 0, 0);
+        for (int y = 0; y < 12; ++y) {
+            for (int x = 0; x < 14; ++x) {
+                QRgb expected = light;
+                if (y == 0) expected = white;
+                else if (y == 11) expected = dark;
+                else if (x == 0) expected = white;
+                else if (x == 13) expected = dark;
+                else if ((y == 8 || y == 9) && x >= 3 && x <= 8) expected = black;
+                QCOMPARE(picture.pixel(x, y) & 0xFFFFFF, expected & 0xFFFFFF);
+            }
+        }
+    }
+
+    void APressOnTheCaptionButtonHidesTheWindow() {
+        CWindowUnderTest window = OpenWindow();
+        CQuoteDlg& dlg = *window.m_pDlg;
+        QTest::mouseClick(&dlg, Qt::LeftButton, {}, QPoint(dlg.width() - 19, 10));  // just outside
+        SettleEvents();
+        QVERIFY(dlg.isVisible());
+        QTest::mouseClick(&dlg, Qt::LeftButton, {}, QPoint(dlg.width() - 18, 6));
+        SettleEvents();
+        QVERIFY(dlg.isHidden());
+        QCOMPARE(dlg.result(), 0);
+    }
+};
+
+QTEST_MAIN(CWindowStatesTest)
+#include "windowstates_test.moc"
