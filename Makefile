@@ -1,6 +1,6 @@
-# Set-up and everyday commands. `make run` builds and shows the program on the
-# sample modules; `make test` installs what is missing, builds and runs every
-# test, then runs them again under AddressSanitizer and UBSan.
+# Set-up and everyday commands. `make run` builds and starts the program on
+# the sample modules; `make test` installs what is missing, builds and runs
+# every test, then runs them again under AddressSanitizer and UBSan.
 BUILD ?= build
 BUILD_SANITIZE ?= build-sanitize
 JOBS ?= $(shell nproc)
@@ -15,12 +15,26 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
 
+DEMO_CONFIG = $(BUILD)/demo-config
+
+# Starts the desktop program on a demo profile whose module root is the
+# sample modules; without a display, shows the command-line lookup instead.
 run: build
-	@echo "Modules in $(SAMPLES):"
-	@$(BUILD)/sorvanta-lookup --directory $(SAMPLES) --list
-	@echo
-	@$(BUILD)/sorvanta-lookup --directory $(SAMPLES) "Ин 3:16" "Jn 3:16-18" "пс 23" "1Кор 13:4-7"
-	@$(BUILD)/sorvanta-lookup --directory $(SAMPLES) --module-index 1 "Мф 5:3-5"
+	@mkdir -p $(DEMO_CONFIG)/Sorvanta
+	@[ -f $(DEMO_CONFIG)/Sorvanta/sorvanta.conf ] || \
+		printf '[Settings]\nDirectory=%s\n' "$(abspath $(SAMPLES))" > $(DEMO_CONFIG)/Sorvanta/sorvanta.conf
+	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then \
+		echo "Starting Sorvanta (profile: $(DEMO_CONFIG)/Sorvanta/sorvanta.conf)"; \
+		XDG_CONFIG_HOME=$(abspath $(DEMO_CONFIG)) $(BUILD)/sorvanta; \
+	else \
+		echo "No display (DISPLAY is not set): the desktop program cannot open its window here."; \
+		echo "The same lookups on the command line:"; \
+		echo "  $(BUILD)/sorvanta-lookup --directory $(SAMPLES) \"Ин 3:16\""; \
+		echo; \
+		$(BUILD)/sorvanta-lookup --directory $(SAMPLES) --list; \
+		$(BUILD)/sorvanta-lookup --directory $(SAMPLES) "Ин 3:16" "Jn 3:16-18" "1Кор 13:4-7"; \
+		$(BUILD)/sorvanta-lookup --directory $(SAMPLES) --module-index 1 "Мф 5:3-5"; \
+	fi
 
 test: test-plain test-sanitize
 

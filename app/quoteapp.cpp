@@ -22,7 +22,11 @@ bool CQuoteApp::InitInstance() {
     CTerminationWatcher watcher;
     QObject::connect(&watcher, &CTerminationWatcher::TerminationRequested, &dlg, &CQuoteDlg::reject);
     QObject::connect(&m_app, &QGuiApplication::commitDataRequest, &dlg, [&dlg] { dlg.SaveSettings(); });
-    dlg.exec();
+    // The window's run lasts until it is closed, not merely hidden (QDialog's
+    // own exec ends as soon as the window hides in the tray).
+    QObject::connect(&dlg, &QDialog::finished, &m_app, &QCoreApplication::quit);
+    dlg.show();
+    QApplication::exec();
     dlg.OnDestroy();  // the window is destroyed however its run ended
     return false;
 }

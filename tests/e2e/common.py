@@ -1,0 +1,27 @@
+"""What the end-to-end tests share: their arguments and the sample texts."""
+import os
+import sys
+
+# Points in the main window and the quote window, window coordinates.
+EXIT_BUTTON = (213, 122)
+COPY_BUTTON = (90, 149)
+CAPTION_Y = 10
+
+
+class Arguments:
+    """PROGRAM GRAB_TOOL SAMPLES_DIR SHOTS_DIR, taken off sys.argv."""
+
+    def __init__(self):
+        self.program, self.grab_tool, self.samples, self.shots = sys.argv[1:5]
+        del sys.argv[1:5]
+        os.makedirs(self.shots, exist_ok=True)
+        self.modules = os.path.join(self.samples, "modules")
+
+
+def expected_verse(samples, module, book, chapter, verse):
+    with open(os.path.join(samples, "expected", module + ".tsv"), encoding="utf-8") as expected:
+        for line in expected:
+            fields = line.rstrip("\n").split("\t")
+            if fields[:3] == [str(book), str(chapter), str(verse)]:
+                return fields[3].encode("cp1251", errors="replace").decode("cp1251")
+    raise KeyError((module, book, chapter, verse))

@@ -1,0 +1,101 @@
+#!/usr/bin/env python3
+"""Living in the tray, with the real global keys and the real tray icon:
+Ctrl+Alt+B starts the host, Super+B brings the window back, Escape and the
+caption button hide it, the tray icon restores it and its menu closes it."""
+import os
+import stat
+import time
+import unittest
+
+from common import CAPTION_Y, Arguments
+from x11session import X11Session
+
+ARGS = None
+
+
+class Tray(unittest.TestCase):
+    def setUp(self):
+        self.x = X11Session(ARGS.program, ARGS.grab_tool).__enter__()
+        self.addCleanup(self.x.__exit__, None, None, None)
+        # A stand-in host that records each start.
+        self.host_log = os.path.join(self.x.home, "host.log")
+        host = os.path.join(self.x.bin, "orvanel.exe")
+        with open(host, "w") as script:
+            script.write(f"#!/bin/sh\necho started >> '{self.host_log}'\n")
+        os.chmod(host, stat.S_IRWXU)
+        self.x.write_profile(["Directory=" + ARGS.modules])
+        self.x.start()
+
+    def host_starts(self):
+        if not os.path.exists(self.host_log):
+            return 0
+        with open(self.host_log) as log:
+            return len(log.readlines())
+
+    def hide_with_escape(self):
+        self.x.focus(self.x.main_window)
+        self.x.key("Escape")
+        self.x.wait_for(lambda: not self.x.main_visible())
+
+    def test_hot_keys_start_the_host_and_restore_the_window(self):
+        x = self.x
+        x.key("ctrl+alt+b")
+        x.wait_for(lambda: self.host_starts() == 1)
+        self.assertTrue(x.main_visible())  # the window's state does not change
+
+        self.hide_with_escape()
+        self.assertIsNone(x.app.poll())  # hidden, not closed
+        x.key("ctrl+alt+b")
+        x.wait_for(lambda: self.host_starts() == 2)
+        self.assertFalse(x.main_visible())
+        x.key("super+b")
+        x.wait_for(x.main_visible)
+
+        x.key("Num_Lock")  # the hot keys work with NumLock on
+        self.hide_with_escape()
+        x.key("super+b")
+        x.wait_for(x.main_visible)
+        x.key("ctrl+alt+b")
+        x.wait_for(lambda: self.host_starts() == 3)
+        x.key("Num_Lock")
+
+    def test_caption_button_hides_and_a_press_just_outside_does_not(self):
+        x = self.x
+        width = x.geometry(x.main_window)[2]
+        x.click(x.main_window, width - 19, CAPTION_Y)  # the picture's own left column does not respond
+        time.sleep(0.5)
+        self.assertTrue(x.main_visible())
+        x.click(x.main_window, width - 18, 6)
+        x.wait_for(lambda: not x.main_visible())
+        self.assertIsNone(x.app.poll())
+
+    def test_tray_icon_restores_and_its_menu_restores_and_closes(self):
+        x = self.x
+        icon = x.wait_for(x.tray_icon)
+        self.hide_with_escape()
+        x.click(icon, 11, 11)  # left button
+        x.wait_for(x.main_visible)
+
+        self.hide_with_escape()
+        x.xdotool("mousemove", "--window", icon, "11", "11", "click", "--repeat", "2", "--delay", "80", "1")
+        x.wait_for(x.main_visible)  # a double click starts with a single click: no harm done
+        time.sleep(0.3)
+        self.assertTrue(x.main_visible())
+
+        self.hide_with_escape()
+        x.click(icon, 11, 11, button=3)
+        time.sleep(0.5)
+        x.screenshot(os.path.join(ARGS.shots, "tray-menu.png"))
+        x.key("Down", "Return")  # "Развернуть"
+        x.wait_for(x.main_visible)
+
+        x.click(icon, 11, 11, button=3)
+        time.sleep(0.5)
+        x.key("Up", "Return")  # "Закрыть", the last item
+        self.assertEqual(x.wait_exit(), 0)
+        self.assertEqual(x.read_profile()["Directory"], ARGS.modules)
+
+
+if __name__ == "__main__":
+    ARGS = Arguments()
+    unittest.main(verbosity=2)

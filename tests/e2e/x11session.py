@@ -1,0 +1,134 @@
+"""A private X server with a tray host, and the real program running in it,
+driven with xdotool and read with xclip."""
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+MAIN_TITLE = "Цитата"
+
+
+class X11Session:
+    """Xvfb on a free display, trayer as the tray host, a temporary profile."""
+
+    def __init__(self, program, grab_tool, tray=True):
+        self.program = program
+        self.grab_tool = grab_tool
+        self.tray = tray
+        self.processes = []
+        self.app = None
+
+    def __enter__(self):
+        self.home = tempfile.mkdtemp(prefix="sorvanta-e2e-")
+        self.config = os.path.join(self.home, "config")
+        self.bin = os.path.join(self.home, "bin")
+        runtime = os.path.join(self.home, "runtime")
+        for folder in (self.config, self.bin, runtime):
+            os.makedirs(folder, mode=0o700)
+        read_fd, write_fd = os.pipe()
+        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                                pass_fds=[write_fd], stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        self.processes.append(xvfb)
+        with os.fdopen(read_fd) as display:
+            number = display.readline().strip()
+        self.env = dict(os.environ, DISPLAY=":" + number, XDG_CONFIG_HOME=self.config, XDG_RUNTIME_DIR=runtime,
+                        PATH=self.bin + ":" + os.environ.get("PATH", "/usr/bin:/bin"))
+        self.env.pop("QT_QPA_PLATFORM", None)
+        if self.tray:
+            self.processes.append(subprocess.Popen(
+                ["trayer", "--edge", "top", "--align", "right", "--widthtype", "pixel", "--width", "100",
+                 "--heighttype", "pixel", "--height", "24"], env=self.env,
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+            self.wait_for(lambda: self.xdotool("search", "--classname", "trayer", check=False).strip())
+        return self
+
+    def __exit__(self, *exc):
+        if self.app and self.app.poll() is None:
+            self.app.kill()
+            self.app.wait()
+        for process in reversed(self.processes):
+            process.send_signal(signal.SIGTERM)
+            process.wait(timeout=10)
+        shutil.rmtree(self.home, ignore_errors=True)
+
+    # --- the program -----------------------------------------------------------------------------
+
+    def write_profile(self, lines):
+        folder = os.path.join(self.config, "Sorvanta")
+        os.makedirs(folder, exist_ok=True)
+        with open(os.path.join(folder, "sorvanta.conf"), "w", encoding="utf-8") as profile:
+            profile.write("[Settings]\n" + "".join(line + "\n" for line in lines))
+
+    def read_profile(self):
+        with open(os.path.join(self.config, "Sorvanta", "sorvanta.conf"), encoding="utf-8") as profile:
+            return dict(line.strip().split("=", 1) for line in profile if "=" in line)
+
+    def start(self):
+        self.app = subprocess.Popen([self.program], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        self.main_window = self.wait_for(lambda: self.find_window(MAIN_TITLE))
+        return self.app
+
+    def wait_exit(self, timeout=10):
+        return self.app.wait(timeout=timeout)
+
+    # --- X -----------------------------------------------------------------------------------------
+
+    def xdotool(self, *args, check=True):
+        return subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True, check=check,
+                              timeout=30).stdout
+
+    def find_window(self, name, visible_only=False):
+        args = ["search"] + (["--onlyvisible"] if visible_only else []) + ["--name", "^" + name + "$"]
+        found = self.xdotool(*args, check=False).split()
+        return found[0] if found else None
+
+    def main_visible(self):
+        return self.find_window(MAIN_TITLE, visible_only=True) is not None
+
+    def geometry(self, window):
+        values = dict(line.split("=") for line in self.xdotool("getwindowgeometry", "--shell", window).split())
+        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def focus(self, window):
+        self.xdotool("windowfocus", "--sync", window)
+
+    def focused_window(self):
+        return self.xdotool("getwindowfocus").strip()
+
+    def click(self, window, x, y, button=1):
+        self.xdotool("mousemove", "--window", window, str(x), str(y), "click", str(button))
+
+    def key(self, *keys):
+        self.xdotool("key", "--clearmodifiers", *keys)
+
+    def type_text(self, text):
+        self.xdotool("type", "--delay", "20", text)
+
+    def clipboard(self):
+        return subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env, capture_output=True,
+                              timeout=10).stdout.decode("utf-8")
+
+    def tray_icon(self):
+        """The program's icon window inside the tray host."""
+        for window in self.xdotool("search", "--classname", "sorvanta", check=False).split():
+            _, _, width, height = self.geometry(window)
+            if 16 <= width <= 32 and width == height:
+                return window
+        return None
+
+    def screenshot(self, path, window=None):
+        subprocess.run([self.grab_tool, path] + ([window] if window else []), env=self.env, check=True, timeout=30)
+
+    @staticmethod
+    def wait_for(condition, timeout=10.0):
+        deadline = time.monotonic() + timeout
+        while True:
+            value = condition()
+            if value:
+                return value
+            if time.monotonic() > deadline:
+                raise AssertionError("timed out waiting")
+            time.sleep(0.05)
