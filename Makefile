@@ -44,7 +44,7 @@ test-plain: build
 test-sanitize: deps
 	cmake -S . -B $(BUILD_SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DSORVANTA_SANITIZE=ON -DSORVANTA_BENCHMARKS=OFF
 	cmake --build $(BUILD_SANITIZE) -j $(JOBS)
-	cd $(BUILD_SANITIZE) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD_SANITIZE) && LSAN_OPTIONS=suppressions=$(abspath tests/lsan.supp) ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	$(BUILD)/bench/lookup_bench --samples $(SAMPLES)

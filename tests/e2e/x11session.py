@@ -46,9 +46,11 @@ class X11Session:
         return self
 
     def __exit__(self, *exc):
-        if self.app and self.app.poll() is None:
-            self.app.kill()
-            self.app.wait()
+        if self.app:
+            if self.app.poll() is None:
+                self.app.kill()
+                self.app.wait()
+            self.app.stderr.close()
         for process in reversed(self.processes):
             process.send_signal(signal.SIGTERM)
             process.wait(timeout=10)
@@ -72,7 +74,12 @@ class X11Session:
         return self.app
 
     def wait_exit(self, timeout=10):
-        return self.app.wait(timeout=timeout)
+        """The program's exit status; its error output is shown when that is not 0."""
+        status = self.app.wait(timeout=timeout)
+        errors = self.app.stderr.read().decode("utf-8", errors="replace")
+        if status != 0:
+            print(errors[-6000:])
+        return status
 
     # --- X -----------------------------------------------------------------------------------------
 
