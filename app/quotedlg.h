@@ -101,6 +101,7 @@ public:
 
 public slots:
     void OnOK();
+    void OnSettings();
     void done(int nResult) override;
 
 protected:

@@ -2,6 +2,7 @@
 #include <QSettings>
 
 #include "app/quotedlg.h"
+#include "settings/settingsdlg.h"
 #include "settings/settingsstore.h"
 
 namespace sorvanta {
@@ -20,6 +21,19 @@ void CQuoteDlg::SaveSettings() {
     QSettings profile;
     SaveSettingsValues(profile, CSettingsValues{m_strDirectory, m_bTrayDef, m_bShowDlg, m_chHotkeyLaunch,
                                                 m_chHotkeyRestore});
+}
+
+void CQuoteDlg::OnSettings() {
+    CSettingsDlg dlg(this);
+    if (dlg.exec() != QDialog::Accepted) return;
+    m_strDirectory = dlg.m_strDirectory;
+    m_bTrayDef = dlg.m_bTrayDef;
+    m_bShowDlg = dlg.m_bShowDlg;
+    // An empty field stores the character 0.
+    m_chHotkeyLaunch = dlg.m_strHotkeyLaunch.empty() ? '\0' : dlg.m_strHotkeyLaunch.front();
+    m_chHotkeyRestore = dlg.m_strHotkeyRestore.empty() ? '\0' : dlg.m_strHotkeyRestore.front();
+    RegisterHotkeys();
+    ScanModules();
 }
 
 void CQuoteDlg::RegisterHotkeys() {

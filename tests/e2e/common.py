@@ -4,16 +4,21 @@ import sys
 
 # Points in the main window and the quote window, window coordinates.
 EXIT_BUTTON = (213, 122)
+SETTINGS_BUTTON = (60, 122)
+REFERENCE_FIELD = (120, 53)
 COPY_BUTTON = (90, 149)
 CAPTION_Y = 10
+# Points in the settings dialog.
+BROWSE_BUTTON = (289, 19)
+SAVE_BUTTON = (112, 141)
 
 
 class Arguments:
-    """PROGRAM GRAB_TOOL SAMPLES_DIR SHOTS_DIR, taken off sys.argv."""
+    """PROGRAM GRAB_TOOL SAMPLES_DIR SHOTS_DIR DATA_DIR, taken off sys.argv."""
 
     def __init__(self):
-        self.program, self.grab_tool, self.samples, self.shots = sys.argv[1:5]
-        del sys.argv[1:5]
+        self.program, self.grab_tool, self.samples, self.shots, self.data = sys.argv[1:6]
+        del sys.argv[1:6]
         os.makedirs(self.shots, exist_ok=True)
         self.modules = os.path.join(self.samples, "modules")
 

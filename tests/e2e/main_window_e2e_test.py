@@ -20,7 +20,7 @@ class MainWindow(unittest.TestCase):
             x.screenshot(os.path.join(ARGS.shots, "main-window.png"), x.main_window)
             x.type_text("Ин 3:16-17")
             x.key("Return")
-            quote_window = x.wait_for(lambda: x.focused_window() != x.main_window and x.focused_window())
+            quote_window = x.wait_for(x.quote_window)
             x.screenshot(os.path.join(ARGS.shots, "quote-window.png"), quote_window)
             x.click(quote_window, *COPY_BUTTON)
 

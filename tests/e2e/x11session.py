@@ -8,6 +8,7 @@ import tempfile
 import time
 
 MAIN_TITLE = "Цитата"
+QUOTE_WINDOW_SIZE = (279, 166)
 
 
 class X11Session:
@@ -70,7 +71,7 @@ class X11Session:
 
     def start(self):
         self.app = subprocess.Popen([self.program], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-        self.main_window = self.wait_for(lambda: self.find_window(MAIN_TITLE))
+        self.main_window = self.wait_for(lambda: self.find_window(MAIN_TITLE, visible_only=True))
         return self.app
 
     def wait_exit(self, timeout=10):
@@ -101,6 +102,9 @@ class X11Session:
 
     def focus(self, window):
         self.xdotool("windowfocus", "--sync", window)
+        # The program learns of its focus from an event of its own; keys sent
+        # before it has taken that event would go nowhere.
+        time.sleep(0.3)
 
     def focused_window(self):
         return self.xdotool("getwindowfocus").strip()
@@ -117,6 +121,13 @@ class X11Session:
     def clipboard(self):
         return subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env, capture_output=True,
                               timeout=10).stdout.decode("utf-8")
+
+    def quote_window(self):
+        """The quote window once it is shown: the visible window of its size."""
+        for window in self.xdotool("search", "--onlyvisible", "--classname", "sorvanta", check=False).split():
+            if self.geometry(window)[2:] == QUOTE_WINDOW_SIZE:
+                return window
+        return None
 
     def tray_icon(self):
         """The program's icon window inside the tray host."""

@@ -1,0 +1,90 @@
+#include "settings/settingsdlg.h"
+
+#include "app/messagebox.h"
+#include "app/qtext.h"
+#include "app/quotedlg.h"
+#include "settings/folderpicker.h"
+#include "ui_settingsdlg.h"
+
+namespace sorvanta {
+
+namespace {
+
+// A hot-key character as a field's text: the character 0 shows an empty field.
+std::string HotkeyText(char ch) {
+    return ch == '\0' ? std::string() : std::string(1, ch);
+}
+
+}  // namespace
+
+CSettingsDlg::CSettingsDlg(QWidget* pParent) : QDialog(pParent), m_pUi(std::make_unique<Ui::CSettingsDlg>()) {
+    m_pUi->setupUi(this);
+    setFixedSize(size());
+    connect(m_pUi->buttonSave, &QPushButton::clicked, this, &CSettingsDlg::accept);
+    connect(m_pUi->buttonCancel, &QPushButton::clicked, this, &CSettingsDlg::reject);
+    connect(m_pUi->buttonBrowse, &QPushButton::clicked, this, &CSettingsDlg::OnBrowse);
+}
+
+CSettingsDlg::~CSettingsDlg() = default;
+
+void CSettingsDlg::showEvent(QShowEvent* pEvent) {
+    if (!m_bInitialised) {
+        m_bInitialised = true;
+        OnInitDialog();
+    }
+    QDialog::showEvent(pEvent);
+}
+
+void CSettingsDlg::OnInitDialog() {
+    if (const auto* pOwner = qobject_cast<const CQuoteDlg*>(parentWidget())) {
+        m_strDirectory = pOwner->m_strDirectory;
+        m_bTrayDef = pOwner->m_bTrayDef;
+        m_bShowDlg = pOwner->m_bShowDlg;
+        m_strHotkeyLaunch = HotkeyText(pOwner->m_chHotkeyLaunch);
+        m_strHotkeyRestore = HotkeyText(pOwner->m_chHotkeyRestore);
+    }
+    UpdateData(false);
+    m_pUi->buttonSave->setFocus();
+}
+
+bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
+    if (!bSaveAndValidate) {
+        m_pUi->editDirectory->setText(PathToQString(m_strDirectory));
+        m_pUi->checkTrayDef->setChecked(m_bTrayDef != 0);
+        m_pUi->checkShowDlg->setChecked(m_bShowDlg != 0);
+        m_pUi->editHotkeyLaunch->setText(ToQString(m_strHotkeyLaunch));
+        m_pUi->editHotkeyRestore->setText(ToQString(m_strHotkeyRestore));
+        return true;
+    }
+    for (QLineEdit* pField : {m_pUi->editHotkeyLaunch, m_pUi->editHotkeyRestore}) {
+        if (pField->text().size() > 1) {
+            AfxMessageBox(QStringLiteral("Введите не более одного символа."));
+            pField->setFocus();
+            pField->selectAll();
+            return false;
+        }
+    }
+    m_strDirectory = PathFromQString(m_pUi->editDirectory->text());
+    m_bTrayDef = m_pUi->checkTrayDef->isChecked() ? 1 : 0;
+    m_bShowDlg = m_pUi->checkShowDlg->isChecked() ? 1 : 0;
+    m_strHotkeyLaunch = FromQString(m_pUi->editHotkeyLaunch->text());
+    m_strHotkeyRestore = FromQString(m_pUi->editHotkeyRestore->text());
+    return true;
+}
+
+void CSettingsDlg::accept() {
+    if (UpdateData(true)) QDialog::accept();
+}
+
+void CSettingsDlg::OnBrowse() {
+    UpdateData(true);
+    CFolderPicker picker;
+    picker.m_strCaption = QStringLiteral("Выберите каталог");
+    picker.m_strTitle = QStringLiteral(" ");
+    if (picker.Browse(this)) {
+        m_strDirectory = picker.m_strPath;
+        UpdateData(false);
+    }
+}
+
+}  // namespace sorvanta

@@ -1,0 +1,239 @@
+// The settings dialog and the folder picker, driven as a user drives them.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <QtTest>
+
+#include "app/qtext.h"
+#include "app/quotedlg.h"
+#include "settings/folderpicker.h"
+#include "settings/settingsdlg.h"
+#include "support/guifixture.h"
+#include "support/recordinghotkeys.h"
+
+using namespace sorvanta;
+using namespace sorvanta::test;
+
+namespace {
+
+struct CWindowUnderTest {
+    std::unique_ptr<CQuoteDlg> m_pDlg;
+    CRecordingHotkeys* m_pHotkeys = nullptr;
+};
+
+CWindowUnderTest OpenWindow() {
+    ResetProfile({{"Directory", kDataRoot}, {"hkTray", -63}});
+    auto pHotkeys = std::make_unique<CRecordingHotkeys>();
+    CWindowUnderTest window{nullptr, pHotkeys.get()};
+    window.m_pDlg = std::make_unique<CQuoteDlg>(nullptr, std::move(pHotkeys), true);
+    window.m_pDlg->show();
+    window.m_pHotkeys->m_arrCalls.clear();
+    return window;
+}
+
+template <typename T>
+T* Find(QWidget* pParent, const char* name) {
+    T* pChild = pParent->findChild<T*>(QString::fromLatin1(name));
+    if (pChild == nullptr) qFatal("no %s", name);
+    return pChild;
+}
+
+QPushButton* OkOf(QWidget* pPicker) {
+    return Find<QDialogButtonBox>(pPicker, "")->button(QDialogButtonBox::Ok);
+}
+
+// Refuses folders whose name starts with "x" and says so in the status line.
+class CRefusingPicker : public CFolderPicker {
+public:
+    bool CheckSelection(const std::string& strPath, QString& strStatusText) override {
+        const bool bRefused = QFileInfo(PathToQString(strPath)).fileName().startsWith('x');
+        strStatusText = bRefused ? QStringLiteral("Не годится") : QStringLiteral("Годится");
+        return !bRefused;
+    }
+};
+
+void SelectInTree(QWidget* pPicker, const QString& path) {
+    auto* pLine = Find<QLineEdit>(pPicker, "pathLine");
+    pLine->setText(path);
+    emit pLine->returnPressed();
+}
+
+}  // namespace
+
+class CSettingsDlgTest : public QObject {
+    Q_OBJECT
+private slots:
+    void OpensWithTheMainWindowsValues() {
+        CWindowUnderTest window = OpenWindow();
+        window.m_pDlg->m_chHotkeyLaunch = '\0';
+        OnNextModal([](QWidget* pModal) {
+            QCOMPARE(pModal->windowTitle(), QStringLiteral("Настройки"));
+            QCOMPARE(Find<QLineEdit>(pModal, "editDirectory")->text(), kDataRoot);
+            QVERIFY(Find<QLineEdit>(pModal, "editDirectory")->isReadOnly());
+            QVERIFY(!Find<QCheckBox>(pModal, "checkTrayDef")->isChecked());
+            QVERIFY(Find<QCheckBox>(pModal, "checkShowDlg")->isChecked());
+            QCOMPARE(Find<QLineEdit>(pModal, "editHotkeyLaunch")->text(), QString());  // the character 0
+            QCOMPARE(Find<QLineEdit>(pModal, "editHotkeyRestore")->text(), QStringLiteral("Б"));
+            QCOMPARE(pModal->focusWidget(), Find<QPushButton>(pModal, "buttonSave"));
+            QCOMPARE(Find<QLabel>(pModal, "labelLaunch")->text(),
+                     QStringLiteral("\"Горячая\" клавиша для запуска \"Orvanel\""));
+            static_cast<QDialog*>(pModal)->reject();
+        });
+        window.m_pDlg->OnSettings();
+    }
+
+    void SaveTakesEveryValueRegistersTheHotkeysAgainAndRescans() {
+        CWindowUnderTest window = OpenWindow();
+        CQuoteDlg& dlg = *window.m_pDlg;
+        const QString other = kDataRoot + "/../root";
+        OnNextModal([&](QWidget* pModal) {
+            Find<QLineEdit>(pModal, "editDirectory")->setText(other);  // as the picker would
+            Find<QCheckBox>(pModal, "checkTrayDef")->setChecked(true);
+            Find<QCheckBox>(pModal, "checkShowDlg")->setChecked(false);
+            Find<QLineEdit>(pModal, "editHotkeyLaunch")->setText(QStringLiteral("ж"));
+            Find<QLineEdit>(pModal, "editHotkeyRestore")->clear();
+            QTest::mouseClick(Find<QPushButton>(pModal, "buttonSave"), Qt::LeftButton);
+        });
+        dlg.m_comboModules->setCurrentIndex(2);
+        dlg.OnSettings();
+        QCOMPARE(PathToQString(dlg.m_strDirectory), other);
+        QCOMPARE(dlg.m_bTrayDef, 1);
+        QCOMPARE(dlg.m_bShowDlg, 0);
+        QCOMPARE(dlg.m_chHotkeyLaunch, '\xE6');  // "ж" in code page 1251
+        QCOMPARE(dlg.m_chHotkeyRestore, '\0');
+        QCOMPARE(window.m_pHotkeys->m_arrCalls,
+                 (std::vector<std::string>{"unregister 1", "register 1", "unregister 2", "register 2"}));
+        QCOMPARE(window.m_pHotkeys->m_arrRegistered.back(), CRecordingHotkeys::Registration(kHotkeyRestore, kModWin, '\0'));
+        QCOMPARE(dlg.m_comboModules->currentIndex(), 0);  // rescanned: the first module again
+        QCOMPARE(dlg.m_arrModuleIni.front(), PathFromQString(other) + "/a_kn/orvanel.ini");
+    }
+
+    void CancelAndEscapeChangeNothing() {
+        CWindowUnderTest window = OpenWindow();
+        CQuoteDlg& dlg = *window.m_pDlg;
+        dlg.m_comboModules->setCurrentIndex(1);
+        for (bool bEscape : {false, true}) {
+            OnNextModal([bEscape](QWidget* pModal) {
+                Find<QCheckBox>(pModal, "checkTrayDef")->setChecked(true);
+                Find<QLineEdit>(pModal, "editHotkeyLaunch")->setText(QStringLiteral("q"));
+                if (bEscape) {
+                    QTest::keyClick(pModal, Qt::Key_Escape);
+                } else {
+                    QTest::mouseClick(Find<QPushButton>(pModal, "buttonCancel"), Qt::LeftButton);
+                }
+            });
+            dlg.OnSettings();
+            QCOMPARE(dlg.m_bTrayDef, 0);
+            QCOMPARE(dlg.m_chHotkeyLaunch, 'B');
+            QVERIFY(window.m_pHotkeys->m_arrCalls.empty());
+            QCOMPARE(dlg.m_comboModules->currentIndex(), 1);  // not rescanned
+        }
+    }
+
+    void AHotkeyFieldOfTwoCharactersIsRefusedAndTheDialogStays() {
+        CWindowUnderTest window = OpenWindow();
+        CMessageRecorder recorder;
+        bool bStillOpen = false;
+        OnNextModal([&](QWidget* pModal) {
+            auto* pField = Find<QLineEdit>(pModal, "editHotkeyRestore");
+            pField->setMaxLength(5);  // a longer text cannot be typed; make one arise
+            pField->setText(QStringLiteral("ab"));
+            QTest::mouseClick(Find<QPushButton>(pModal, "buttonSave"), Qt::LeftButton);
+            bStillOpen = pModal->isVisible();
+            pField->setText(QStringLiteral("b"));
+            QTest::mouseClick(Find<QPushButton>(pModal, "buttonSave"), Qt::LeftButton);
+        });
+        window.m_pDlg->OnSettings();
+        QVERIFY(bStillOpen);
+        QCOMPARE(recorder.m_messages, QStringList{"Введите не более одного символа."});
+        QCOMPARE(window.m_pDlg->m_chHotkeyRestore, 'b');
+    }
+
+    void BrowseKeepsOtherEditsAndCancelKeepsTheField() {
+        CWindowUnderTest window = OpenWindow();
+        const QString chosen = kDataRoot + "/b_glava";
+        QString afterCancel, afterChoice;
+        bool bTrayDefKept = false;
+        OnNextModal([&](QWidget* pSettings) {
+            Find<QCheckBox>(pSettings, "checkTrayDef")->setChecked(true);
+            OnNextModal([](QWidget* pPicker) {
+                QCOMPARE(pPicker->windowTitle(), QStringLiteral("Выберите каталог"));
+                QCOMPARE(Find<QLabel>(pPicker, "titleLine")->text(), QStringLiteral(" "));
+                QVERIFY(!Find<QLabel>(pPicker, "statusLine")->isVisibleTo(pPicker));
+                static_cast<QDialog*>(pPicker)->reject();
+            });
+            QTest::mouseClick(Find<QPushButton>(pSettings, "buttonBrowse"), Qt::LeftButton);
+            afterCancel = Find<QLineEdit>(pSettings, "editDirectory")->text();
+
+            OnNextModal([&](QWidget* pPicker) {
+                SelectInTree(pPicker, chosen);
+                QVERIFY(OkOf(pPicker)->isEnabled());
+                QTest::mouseClick(OkOf(pPicker), Qt::LeftButton);
+            });
+            QTest::mouseClick(Find<QPushButton>(pSettings, "buttonBrowse"), Qt::LeftButton);
+            afterChoice = Find<QLineEdit>(pSettings, "editDirectory")->text();
+            bTrayDefKept = Find<QCheckBox>(pSettings, "checkTrayDef")->isChecked();
+            static_cast<QDialog*>(pSettings)->reject();
+        });
+        window.m_pDlg->OnSettings();
+        QCOMPARE(afterCancel, kDataRoot);
+        QCOMPARE(afterChoice, QFileInfo(chosen).absoluteFilePath());
+        QVERIFY(bTrayDefKept);
+    }
+
+    void PickerRootPreselectionStatusAndCheck() {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath("good/inner");
+        QDir(dir.path()).mkpath("xbad");
+        CRefusingPicker picker;
+        picker.m_strRoot = PathFromQString(dir.path());
+        picker.m_strInitialFolder = PathFromQString(dir.path() + "/good/ \t");
+        picker.m_bStatusText = 1;
+        QStringList seen;
+        OnNextModal([&](QWidget* pPicker) {
+            QCOMPARE(Find<QLabel>(pPicker, "titleLine")->text(), QStringLiteral("Open"));
+            auto* pTree = Find<QTreeView>(pPicker, "folderTree");
+            seen << Find<QLineEdit>(pPicker, "pathLine")->text() << Find<QLabel>(pPicker, "statusLine")->text();
+            QVERIFY(OkOf(pPicker)->isEnabled());
+            SelectInTree(pPicker, dir.path() + "/xbad");
+            seen << Find<QLabel>(pPicker, "statusLine")->text();
+            QVERIFY(!OkOf(pPicker)->isEnabled());
+            QVERIFY(pTree->rootIndex().isValid());
+            static_cast<QDialog*>(pPicker)->reject();
+        });
+        picker.m_nImage = 7;
+        QVERIFY(!picker.Browse(nullptr));
+        QCOMPARE(picker.m_strInitialFolder, PathFromQString(dir.path() + "/good"));
+        QCOMPARE(seen, (QStringList{dir.path() + "/good", "Годится", "Не годится"}));
+        QCOMPARE(picker.m_nImage, 7);  // cancelling leaves it
+    }
+
+    void PickerRefusesAMissingRootBeforeAnyWindowOpens() {
+        CFolderPicker picker;
+        picker.m_strRoot = "/nonexistent/sorvanta";
+        bool bOpened = false;
+        OnNextModal([&](QWidget* pModal) {
+            bOpened = true;
+            static_cast<QDialog*>(pModal)->reject();
+        });
+        QVERIFY(!picker.Browse(nullptr));
+        QCoreApplication::processEvents();
+        QVERIFY(!bOpened);
+    }
+
+    void InitialFolderLosesTrailingBlankAndOneSeparator() {
+        const std::pair<std::string, std::string> cases[] = {
+            {"/home/u/Docs/ ", "/home/u/Docs"}, {"/home/u/Docs//", "/home/u/Docs/"},
+            {"/home/u/Docs", "/home/u/Docs"},   {"/", "/"}, {"/ \t", "/"},
+        };
+        for (const auto& [given, trimmed] : cases) QCOMPARE(TrimInitialFolder(given), trimmed);
+    }
+};
+
+QTEST_MAIN(CSettingsDlgTest)
+#include "settingsdlg_test.moc"
