@@ -2,24 +2,89 @@
 // reading the files it needs. Run: lookup_bench --samples DIR/modules
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <vector>
 #include <iostream>
 #include <string>
 
 #include "lookup/bookresolver.h"
 #include "lookup/lookup.h"
 #include "modules/markers.h"
+#include "text/filenames.h"
 #include "text/filereading.h"
 
 namespace {
 
 std::string g_strIni;
+// Single verses spread over the whole Bible, typed with the module's own
+// abbreviations: every 97th verse of the sample's verse list.
+std::vector<std::string> g_arrMixedVerses;
+
+std::vector<std::string> MixedVerses(const std::string& strSamples) {
+    std::vector<std::vector<std::string>> abbreviations;
+    const auto ini = sorvanta::ReadWholeFile(g_strIni);
+    for (std::string_view line : sorvanta::SplitTextLines(ini->View())) {
+        if (line.rfind("ShortName =", 0) != 0) continue;
+        std::istringstream words{std::string(line.substr(11))};
+        abbreviations.emplace_back(std::istream_iterator<std::string>(words), std::istream_iterator<std::string>());
+    }
+    std::vector<std::string> verses;
+    std::ifstream expected(strSamples + "/../expected/kjv.tsv");
+    int nBook = 0, nChapter = 0, nVerse = 0, nLine = 0;
+    for (std::string strLine; std::getline(expected, strLine); ++nLine) {
+        if (nLine % 97 != 0 || std::sscanf(strLine.c_str(), "%d\t%d\t%d", &nBook, &nChapter, &nVerse) != 3) continue;
+        verses.push_back(abbreviations.at(nBook).front() + " " + std::to_string(nChapter) + ":" + std::to_string(nVerse));
+    }
+    return verses;
+}
+
+void ReadIniAndBooksOfMixedVerses(benchmark::State& state) {
+    std::vector<std::string> arrBooks;
+    for (const std::string& strVerse : g_arrMixedVerses) {
+        arrBooks.push_back(sorvanta::FindFileNoCase(sorvanta::ResolveBookFile(strVerse, g_strIni)));
+    }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const auto ini = sorvanta::ReadWholeFile(g_strIni);
+        const auto book = sorvanta::ReadWholeFile(arrBooks[i++ % arrBooks.size()]);
+        if (!ini || !book) {
+            state.SkipWithError("file not read");
+            break;
+        }
+        benchmark::DoNotOptimize(ini->View().data());
+        benchmark::DoNotOptimize(book->View().data());
+    }
+}
+
+void LookUpMixedVerses(benchmark::State& state) {
+    sorvanta::ModuleMarkers markers;
+    sorvanta::ReadModuleMarkers(g_strIni, markers);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const sorvanta::LookupResult result = sorvanta::LookUp(g_arrMixedVerses[i++ % g_arrMixedVerses.size()], g_strIni, markers);
+        if (result.m_outcome != sorvanta::LookupOutcome::Found) {
+            state.SkipWithError("reference not found");
+            break;
+        }
+        benchmark::DoNotOptimize(result.m_strQuotation);
+    }
+}
 
 void ReadIniAndBook(benchmark::State& state, const char* reference) {
-    const std::string strBook = sorvanta::ResolveBookFile(reference, g_strIni);
+    const std::string strBook = sorvanta::FindFileNoCase(sorvanta::ResolveBookFile(reference, g_strIni));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(sorvanta::ReadWholeFile(g_strIni));
-        benchmark::DoNotOptimize(sorvanta::ReadWholeFile(strBook));
+        const auto ini = sorvanta::ReadWholeFile(g_strIni);
+        const auto book = sorvanta::ReadWholeFile(strBook);
+        if (!ini || !book) {
+            state.SkipWithError("file not read");
+            break;
+        }
+        benchmark::DoNotOptimize(ini->View().data());
+        benchmark::DoNotOptimize(book->View().data());
     }
 }
 
@@ -28,7 +93,10 @@ void LookUpReference(benchmark::State& state, const char* reference) {
     sorvanta::ReadModuleMarkers(g_strIni, markers);
     for (auto _ : state) {
         const sorvanta::LookupResult result = sorvanta::LookUp(reference, g_strIni, markers);
-        if (result.m_outcome != sorvanta::LookupOutcome::Found) state.SkipWithError("reference not found");
+        if (result.m_outcome != sorvanta::LookupOutcome::Found) {
+            state.SkipWithError("reference not found");
+            break;
+        }
         benchmark::DoNotOptimize(result.m_strQuotation);
     }
 }
@@ -39,6 +107,8 @@ BENCHMARK_CAPTURE(LookUpReference, single_verse_first, "Ps 1:1");
 BENCHMARK_CAPTURE(LookUpReference, single_verse_last, "Ps 150:6");
 BENCHMARK_CAPTURE(LookUpReference, whole_chapter_119, "Ps 119");
 BENCHMARK_CAPTURE(LookUpReference, range_119_1_176, "Ps 119:1-176");
+BENCHMARK(ReadIniAndBooksOfMixedVerses);
+BENCHMARK(LookUpMixedVerses);
 
 }  // namespace
 
@@ -55,6 +125,11 @@ int main(int argc, char** argv) {
     g_strIni = strSamples + "/kjv/orvanel.ini";
     if (!sorvanta::ReadWholeFile(g_strIni)) {
         std::cerr << "no sample module at " << g_strIni << "\n";
+        return 2;
+    }
+    g_arrMixedVerses = MixedVerses(strSamples);
+    if (g_arrMixedVerses.empty()) {
+        std::cerr << "no verse list beside " << strSamples << "\n";
         return 2;
     }
     benchmark::Initialize(&argc, argv);

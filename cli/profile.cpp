@@ -80,10 +80,10 @@ std::string UnescapeIniValue(std::string_view value) {
 }
 
 std::string ReadProfileDirectory(const std::string& strProfilePath) {
-    const std::optional<std::string> content = ReadWholeFile(strProfilePath);
+    const std::optional<CFileBytes> content = ReadWholeFile(strProfilePath);
     if (!content) return {};
     bool bInSettings = false;
-    for (std::string_view line : SplitTextLines(*content)) {
+    for (std::string_view line : SplitTextLines(content->View())) {
         line = Trim(line);
         if (!line.empty() && line.front() == '[') {
             bInSettings = line == "[Settings]";

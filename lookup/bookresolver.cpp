@@ -1,7 +1,5 @@
 #include "lookup/bookresolver.h"
 
-#include <vector>
-
 #include "lookup/reference.h"
 #include "text/bytestring.h"
 #include "text/codec.h"
@@ -12,15 +10,34 @@ namespace sorvanta {
 
 namespace {
 
-// True when the abbreviation occurs in the line as a whole word: at the start
-// of the line or after a byte that is neither a letter nor a digit. An
-// occurrence inside a longer word is passed over and later ones are tried.
-bool ContainsWord(std::string_view line, std::string_view abbreviation) {
-    for (std::size_t pos = FindBytes(line, abbreviation, 0); pos != std::string_view::npos;
-         pos = FindBytes(line, abbreviation, pos + 1)) {
-        if (pos == 0 || !IsLetterOrDigitCp1251(line[pos - 1])) return true;
-    }
-    return false;
+// Start of the line that holds position `pos`: just after the line feed before it.
+std::size_t LineStart(std::string_view text, std::size_t pos) {
+    while (pos > 0 && text[pos - 1] != '\n') --pos;
+    return pos;
+}
+
+// The line that starts at `start`, without its line end (LF, or CR LF).
+std::string_view LineAt(std::string_view text, std::size_t start) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    else if (end > start && text[end - 1] == '\r') --end;
+    return text.substr(start, end - start);
+}
+
+// Whether the word at `pos` is followed by a blank or ends its line (every
+// line is compared as if it had a blank appended).
+bool EndsWord(std::string_view text, std::size_t after) {
+    if (after == text.size() || text[after] == ' ' || text[after] == '\n') return true;
+    return text[after] == '\r' && after + 1 < text.size() && text[after + 1] == '\n';
+}
+
+// Start of the line two above the line that starts at `lineStart`, or npos
+// when that line is the first or second of the file.
+std::size_t TwoLinesAbove(std::string_view text, std::size_t lineStart) {
+    if (lineStart == 0) return std::string_view::npos;
+    const std::size_t previous = LineStart(text, lineStart - 1);
+    if (previous == 0) return std::string_view::npos;
+    return LineStart(text, previous - 1);
 }
 
 }  // namespace
@@ -33,26 +50,29 @@ std::string DirectoryOf(std::string_view strPath) {
 std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath) {
     const Reference reference = ParseReference(MakeUpper(strVerse));
     if (reference.m_strBook.empty()) return {};
-    const std::string abbreviation = std::string(TrimRight(reference.m_strBook)) + ' ';
+    // The abbreviation is sought as a whole word: it starts its line or follows
+    // a byte that is neither a letter nor a digit, and a blank or the line's
+    // end follows it. The first match from the top whose line has a line
+    // with "=" two lines above it names the book file.
+    const std::string_view word = TrimRight(reference.m_strBook);
+    if (word.find('\n') != std::string_view::npos) return {};  // it could never lie within one line
 
-    const std::optional<std::string> content = ReadWholeFile(FindFileNoCase(strIniPath));
+    const std::optional<CFileBytes> content = ReadFileNoCase(strIniPath);
     if (!content) return {};
+    std::string upper(content->View());
+    MakeUpperInPlace(upper);
+    const std::string_view text(upper);
 
-    // Every line is kept upper-cased with one blank appended, so that an
-    // abbreviation ending its line still matches.
-    std::vector<std::string> lines;
-    for (std::string_view rawLine : SplitTextLines(*content)) {
-        std::string line = MakeUpper(rawLine);
-        line += ' ';
-        if (lines.size() >= 2 && ContainsWord(line, abbreviation)) {
-            const std::string& fileLine = lines[lines.size() - 2];
-            const std::size_t equals = fileLine.find('=');
-            if (equals != std::string::npos) {
-                const std::string_view fileName = Trim(std::string_view(fileLine).substr(equals + 1));
-                return FindFileNoCase(DirectoryOf(strIniPath) + Cp1251ToUtf8(fileName));
-            }
-        }
-        lines.push_back(std::move(line));
+    for (std::size_t pos = FindBytes(text, word, 0); pos != std::string_view::npos; pos = FindBytes(text, word, pos + 1)) {
+        if (pos > 0 && IsLetterOrDigitCp1251(text[pos - 1])) continue;
+        if (!EndsWord(text, pos + word.size())) continue;
+        const std::size_t fileLineStart = TwoLinesAbove(text, LineStart(text, pos));
+        if (fileLineStart == std::string_view::npos) continue;
+        const std::string_view fileLine = LineAt(text, fileLineStart);
+        const std::size_t equals = fileLine.find('=');
+        if (equals == std::string_view::npos) continue;
+        const std::string_view fileName = Trim(fileLine.substr(equals + 1));
+        return DirectoryOf(strIniPath) + Cp1251ToUtf8(fileName);
     }
     return {};
 }

@@ -14,7 +14,8 @@ std::string DirectoryOf(std::string_view strPath);
 // file that cannot be read, or no line holding the abbreviation as a whole
 // word with a line holding "=" two lines above it. The first matching line
 // from the top wins; the book file name is the upper-cased text after the
-// first "=" of that line two above, found whatever its letter case.
+// first "=" of that line two above: upper-cased, as the line was compared.
+// The file is found whatever its letter case when it is opened.
 std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath);
 
 }  // namespace sorvanta

@@ -1,6 +1,7 @@
 #include "lookup/extract.h"
 
 #include "text/bytestring.h"
+#include "text/markersearch.h"
 
 namespace sorvanta {
 
@@ -11,11 +12,11 @@ constexpr std::size_t kNone = std::string_view::npos;
 // Counts further occurrences of the marker from `searchFrom` until the count
 // reaches `target`, each search starting one byte after the previous find.
 // Returns the position of the occurrence that reached it, or kNone.
-std::size_t CountTo(std::string_view text, std::string_view marker, int target, int& count, std::size_t& searchFrom) {
+std::size_t CountTo(const CMarkerSearch& marker, int target, int& count, std::size_t& searchFrom) {
     if (count >= target) return kNone;  // a count already reached or passed is never reached again
     std::size_t found = kNone;
     while (count < target) {
-        found = FindBytes(text, marker, searchFrom);
+        found = marker.Find(searchFrom);
         if (found == kNone) return kNone;
         ++count;
         searchFrom = found + 1;
@@ -27,27 +28,30 @@ std::size_t CountTo(std::string_view text, std::string_view marker, int target, 
 
 std::string ExtractPassage(std::string_view strBook, const Reference& reference, std::string_view strChapterSign,
                            std::string_view strVerseSign) {
+    const CMarkerSearch::ByteCounts counts = CMarkerSearch::SampleCounts(strBook);
+    const CMarkerSearch chapterSign(strBook, strChapterSign, counts);
     int chapterCount = 0;
     std::size_t searchFrom = 0;
-    const std::size_t cp = CountTo(strBook, strChapterSign, NumberOf(reference.m_strChapter), chapterCount, searchFrom);
+    const std::size_t cp = CountTo(chapterSign, NumberOf(reference.m_strChapter), chapterCount, searchFrom);
     if (cp == kNone) return {};
-    const std::size_t nc = FindBytes(strBook, strChapterSign, cp + 1);
+    const std::size_t nc = chapterSign.Find(cp + 1);
 
     if (reference.m_strFirstVerse.empty()) {
         const std::size_t start = cp == 0 ? 0 : cp - 1;
         return std::string(strBook.substr(start, nc == kNone ? kNone : nc - start));
     }
 
+    const CMarkerSearch verseSign(strBook, strVerseSign, counts);
     int verseCount = 0;
     searchFrom = cp + 1;
-    const std::size_t vp = CountTo(strBook, strVerseSign, NumberOf(reference.m_strFirstVerse), verseCount, searchFrom);
+    const std::size_t vp = CountTo(verseSign, NumberOf(reference.m_strFirstVerse), verseCount, searchFrom);
     if (vp == kNone) return {};
     std::size_t lp = vp;
     if (!reference.m_strLastVerse.empty()) {
-        lp = CountTo(strBook, strVerseSign, NumberOf(reference.m_strLastVerse), verseCount, searchFrom);
+        lp = CountTo(verseSign, NumberOf(reference.m_strLastVerse), verseCount, searchFrom);
         if (lp == kNone) return {};
     }
-    std::size_t end = FindBytes(strBook, strVerseSign, lp + 1);
+    std::size_t end = verseSign.Find(lp + 1);
     if (end == kNone) end = strBook.size();
 
     if (nc != kNone && end > nc) {

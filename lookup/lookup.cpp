@@ -5,7 +5,7 @@
 #include "lookup/extract.h"
 #include "lookup/reference.h"
 #include "text/codec.h"
-#include "text/filereading.h"
+#include "text/filenames.h"
 
 namespace sorvanta {
 
@@ -16,12 +16,12 @@ LookupResult LookUp(std::string_view strVerse, const std::string& strIniPath, co
         result.m_outcome = LookupOutcome::NoBook;
         return result;
     }
-    const std::optional<std::string> book = ReadWholeFile(strBookPath);
+    const std::optional<CFileBytes> book = ReadFileNoCase(strBookPath);
     if (!book) return result;
 
     const Reference reference = ParseReference(strVerse);
     const std::string strPassage =
-        ExtractPassage(*book, reference, markers.m_strChapterSign, markers.m_strVerseSign);
+        ExtractPassage(book->View(), reference, markers.m_strChapterSign, markers.m_strVerseSign);
     std::string strText = CleanPassage(strPassage, reference.m_strFirstVerse);
     if (strText.empty()) return result;
 

@@ -43,12 +43,12 @@ ModuleCatalogue ScanModules(const std::string& strDirectory) {
         std::error_code error;
         if (!std::filesystem::exists(std::filesystem::path(strFoundPath), error)) continue;
 
-        const std::optional<std::string> content = ReadWholeFile(strFoundPath);
+        const std::optional<CFileBytes> content = ReadWholeFile(strFoundPath);
         if (!content) {
             catalogue.m_arrMessages.push_back(CannotOpenFileMessage(strIniPath));
             continue;
         }
-        for (std::string_view line : SplitTextLines(*content)) {
+        for (std::string_view line : SplitTextLines(content->View())) {
             if (const auto name = KeyLineValue(line, kBibleNameKey)) {
                 catalogue.m_arrNames.emplace_back(*name);
                 catalogue.m_arrModuleIni.push_back(strIniPath);

@@ -7,9 +7,9 @@
 namespace sorvanta {
 
 bool ReadModuleMarkers(const std::string& strIniPath, ModuleMarkers& markers) {
-    const std::optional<std::string> content = ReadWholeFile(FindFileNoCase(strIniPath));
+    const std::optional<CFileBytes> content = ReadFileNoCase(strIniPath);
     if (!content) return false;
-    for (std::string_view line : SplitTextLines(*content)) {
+    for (std::string_view line : SplitTextLines(content->View())) {
         const std::size_t commentPos = CommentPosition(line);
         if (const auto chapter = KeyLineValue(line, kChapterSignKey, commentPos)) {
             markers.m_strChapterSign = *chapter;

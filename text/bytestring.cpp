@@ -2,28 +2,23 @@
 
 #include <array>
 #include <climits>
+#include <cstdint>
+#include <cstring>
 
 namespace sorvanta {
 
 namespace {
 
-// Upper-case table of code page 1251, built once at compile time.
-constexpr std::array<unsigned char, 256> MakeUpperTable() {
+constexpr std::array<unsigned char, 256> MakeLowerTable() {
     std::array<unsigned char, 256> table{};
     for (int i = 0; i < 256; ++i) table[i] = static_cast<unsigned char>(i);
-    for (int c = 'a'; c <= 'z'; ++c) table[c] = static_cast<unsigned char>(c - 'a' + 'A');
-    for (int c = 0xE0; c <= 0xFF; ++c) table[c] = static_cast<unsigned char>(c - 0x20);
-    // The letters outside the two contiguous Cyrillic blocks: small -> capital.
-    constexpr std::array<std::array<unsigned char, 2>, 15> pairs{{
-        {0x90, 0x80}, {0x83, 0x81}, {0x9A, 0x8A}, {0x9C, 0x8C}, {0x9D, 0x8D},
-        {0x9E, 0x8E}, {0x9F, 0x8F}, {0xA2, 0xA1}, {0xBC, 0xA3}, {0xB4, 0xA5},
-        {0xB8, 0xA8}, {0xBA, 0xAA}, {0xBF, 0xAF}, {0xB3, 0xB2}, {0xBE, 0xBD},
-    }};
-    for (const auto& pair : pairs) table[pair[0]] = pair[1];
+    for (int i = 0; i < 256; ++i) {
+        if (detail::kUpperCp1251[i] != i) table[detail::kUpperCp1251[i]] = static_cast<unsigned char>(i);
+    }
     return table;
 }
 
-constexpr std::array<unsigned char, 256> kUpper = MakeUpperTable();
+constexpr std::array<unsigned char, 256> kLower = MakeLowerTable();
 
 constexpr std::array<bool, 256> MakeLetterOrDigitTable() {
     std::array<bool, 256> table{};
@@ -31,9 +26,9 @@ constexpr std::array<bool, 256> MakeLetterOrDigitTable() {
     for (int c = 0; c < 256; ++c) {
         // A byte is a letter when it has a case partner: it changes under
         // upper-casing, or some other byte upper-cases to it.
-        if (kUpper[c] != c) {
+        if (detail::kUpperCp1251[c] != c) {
             table[c] = true;
-            table[kUpper[c]] = true;
+            table[detail::kUpperCp1251[c]] = true;
         }
     }
     return table;
@@ -63,14 +58,39 @@ std::string_view Trim(std::string_view str) {
     return TrimRight(TrimLeft(str));
 }
 
-char UpperCp1251(char ch) {
-    return static_cast<char>(kUpper[static_cast<unsigned char>(ch)]);
-}
-
 std::string MakeUpper(std::string_view str) {
     std::string upper(str);
-    for (char& ch : upper) ch = UpperCp1251(ch);
+    MakeUpperInPlace(upper);
     return upper;
+}
+
+void MakeUpperInPlace(std::string& str) {
+    // Eight bytes at a time while they are plain ASCII (most of a module's
+    // configuration file): a to z lose the 0x20 bit; no byte carries into
+    // its neighbour, since every byte stays below 0x100.
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    std::size_t pos = 0;
+    for (; pos + 8 <= str.size(); pos += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, str.data() + pos, 8);
+        if ((word & kHighBits) != 0) {
+            for (std::size_t i = pos; i < pos + 8; ++i) str[i] = UpperCp1251(str[i]);
+            continue;
+        }
+        const std::uint64_t atLeastA = word + (0x80 - 'a') * kOnes;
+        const std::uint64_t aboveZ = word + (0x80 - 'z' - 1) * kOnes;
+        const std::uint64_t smallLetters = atLeastA & ~aboveZ & kHighBits;
+        word -= smallLetters >> 2;
+        std::memcpy(str.data() + pos, &word, 8);
+    }
+    for (; pos < str.size(); ++pos) str[pos] = UpperCp1251(str[pos]);
+}
+
+std::string MakeLower(std::string_view str) {
+    std::string lower(str);
+    for (char& ch : lower) ch = static_cast<char>(kLower[static_cast<unsigned char>(ch)]);
+    return lower;
 }
 
 bool IsLetterOrDigitCp1251(char ch) {

@@ -2,15 +2,23 @@
 // host's own platform does.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "text/filereading.h"
 
 namespace sorvanta {
 
 // `strPath` itself when it exists; otherwise the path whose last component is
-// the one directory entry of the parent directory whose name, upper-cased in
-// code page 1251, equals the wanted name upper-cased (the first such entry in
-// byte order when several do). When nothing matches, `strPath` unchanged, so
+// the directory entry of the parent directory whose name, upper-cased in code
+// page 1251, equals the wanted name upper-cased. Where several entries differ
+// only in letter case: the name as given, then the name in small letters,
+// then the first in byte order. When nothing matches, `strPath` unchanged, so
 // that opening it fails as it would have.
 std::string FindFileNoCase(const std::string& strPath);
+
+// Reads the file that FindFileNoCase would find, trying the names in the same
+// order but opening each directly.
+std::optional<CFileBytes> ReadFileNoCase(const std::string& strPath);
 
 }  // namespace sorvanta

@@ -1,60 +1,70 @@
 #include "text/filereading.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
-#include <memory>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace sorvanta {
 
 namespace {
 
-struct CFileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
+class CDescriptor {
+public:
+    explicit CDescriptor(int fd) : m_fd(fd) {}
+    ~CDescriptor() {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    CDescriptor(const CDescriptor&) = delete;
+    CDescriptor& operator=(const CDescriptor&) = delete;
+    int Get() const { return m_fd; }
+
+private:
+    int m_fd;
 };
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& strPath) {
-    // Only regular files are read: a directory or a pipe of that name would
-    // give a meaningless length, or block the reader.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(std::filesystem::path(strPath), error)) return std::nullopt;
-    std::unique_ptr<std::FILE, CFileCloser> file(std::fopen(strPath.c_str(), "rb"));
-    if (!file) return std::nullopt;
+std::optional<CFileBytes> ReadWholeFile(const std::string& strPath, bool* pMissing) {
+    // Non-blocking, so that a pipe of that name cannot hold the reader; only
+    // regular files are read.
+    const CDescriptor file(::open(strPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (pMissing != nullptr) *pMissing = file.Get() < 0 && errno == ENOENT;
+    if (file.Get() < 0) return std::nullopt;
+    struct stat info {};
+    if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
 
-    std::string content;
-    // Ask for the length and read that many bytes straight into the result;
-    // whatever follows (a file that grew, a file of unknown length) is
-    // appended until the end is reached.
-    if (std::fseek(file.get(), 0, SEEK_END) == 0) {
-        const long length = std::ftell(file.get());
-        std::rewind(file.get());
-        if (length > 0) {
-            content.resize(static_cast<std::size_t>(length));
-            content.resize(std::fread(content.data(), 1, content.size(), file.get()));
-        }
+    // Ask for the length and read that many bytes; the bytes actually read
+    // make the result (a file that shrank meanwhile gives fewer).
+    const auto nLength = static_cast<std::size_t>(info.st_size);
+    auto pBytes = std::make_unique_for_overwrite<char[]>(nLength == 0 ? 1 : nLength);
+    std::size_t nRead = 0;
+    while (nRead < nLength) {
+        const ssize_t got = ::read(file.Get(), pBytes.get() + nRead, nLength - nRead);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return std::nullopt;
+        if (got == 0) break;
+        nRead += static_cast<std::size_t>(got);
     }
-    char buffer[16384];
-    std::size_t got = 0;
-    while (!std::ferror(file.get()) && (got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-        content.append(buffer, got);
-    }
-    if (std::ferror(file.get())) return std::nullopt;
-    return content;
+    return CFileBytes(std::move(pBytes), nRead);
+}
+
+bool CTextLines::Next(std::string_view& line) {
+    if (m_nPos >= m_text.size()) return false;
+    std::size_t end = m_text.find('\n', m_nPos);
+    const std::size_t next = end == std::string_view::npos ? m_text.size() : end + 1;
+    if (end == std::string_view::npos) end = m_text.size();
+    else if (end > m_nPos && m_text[end - 1] == '\r') --end;
+    line = m_text.substr(m_nPos, end - m_nPos);
+    m_nPos = next;
+    return true;
 }
 
 std::vector<std::string_view> SplitTextLines(std::string_view text) {
     std::vector<std::string_view> lines;
-    std::size_t begin = 0;
-    while (begin < text.size()) {
-        std::size_t end = text.find('\n', begin);
-        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        if (end == std::string_view::npos) end = text.size();
-        else if (end > begin && text[end - 1] == '\r') --end;
-        lines.push_back(text.substr(begin, end - begin));
-        begin = next;
-    }
+    CTextLines reader(text);
+    for (std::string_view line; reader.Next(line);) lines.push_back(line);
     return lines;
 }
 

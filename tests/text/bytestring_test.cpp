@@ -41,6 +41,22 @@ TEST(ByteString, MakeUpperFollowsCodePage1251) {
     for (const auto& [in, upper] : cases) EXPECT_EQ(MakeUpper(in), upper);
 }
 
+TEST(ByteString, MakeUpperAgreesWithTheTableAtEveryLengthAndAlignment) {
+    std::string all;
+    for (int round = 0; round < 3; ++round) {
+        for (int byte = 0; byte < 256; ++byte) all += static_cast<char>(byte);
+        all += "abcxyz{}`@AZaz09 hello world ";  // long plain-ASCII stretches too
+    }
+    for (std::size_t begin = 0; begin < 9; ++begin) {
+        for (std::size_t length : {0u, 1u, 7u, 8u, 9u, 31u, 300u}) {
+            const std::string part = all.substr(begin, length);
+            std::string expected;
+            for (char ch : part) expected += UpperCp1251(ch);
+            EXPECT_EQ(MakeUpper(part), expected) << begin << " " << length;
+        }
+    }
+}
+
 TEST(ByteString, LettersAndDigitsOfCodePage1251) {
     for (const std::string& letters : {std::string("azAZ09"), Cp("аяАЯёЁіІїЇєЄґҐђЂ")}) {
         for (char ch : letters) EXPECT_TRUE(IsLetterOrDigitCp1251(ch)) << int(static_cast<unsigned char>(ch));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "support/tempdir.h"
@@ -27,11 +29,13 @@ TEST(FileReading, LinesEndAtLfWithAnOptionalCr) {
 TEST(FileReading, ReadsBytesUnchangedAndRefusesWhatIsNoRegularFile) {
     test::CTempDir dir;
     const std::string binary("\0\r\n\xff\x1a tail", 10);
-    EXPECT_EQ(ReadWholeFile(dir.Write("book.htm", binary)), binary);
-    EXPECT_EQ(ReadWholeFile(dir.Write("empty.htm", "")), std::string());
-    EXPECT_EQ(ReadWholeFile(dir.Path() + "/missing.htm"), std::nullopt);
-    EXPECT_EQ(ReadWholeFile(dir.MakeDir("folder.htm")), std::nullopt);
-    EXPECT_EQ(ReadWholeFile("/dev/null"), std::nullopt);
+    EXPECT_EQ(ReadWholeFile(dir.Write("book.htm", binary))->View(), binary);
+    EXPECT_EQ(ReadWholeFile(dir.Write("empty.htm", ""))->View(), "");
+    for (const std::string& strPath : {dir.Path() + "/missing.htm", dir.MakeDir("folder.htm"), std::string("/dev/null")}) {
+        EXPECT_FALSE(ReadWholeFile(strPath).has_value()) << strPath;
+    }
+    ASSERT_EQ(mkfifo((dir.Path() + "/pipe.htm").c_str(), 0600), 0);
+    EXPECT_FALSE(ReadWholeFile(dir.Path() + "/pipe.htm").has_value());  // refused, not waited for
 }
 
 TEST(FileNames, FindsAFileWhateverTheLetterCaseOfItsName) {
@@ -44,6 +48,31 @@ TEST(FileNames, FindsAFileWhateverTheLetterCaseOfItsName) {
     EXPECT_EQ(FindFileNoCase(strMod + "\xd0\x98\xd0\x9d.HTM"), strMod + "\xd0\x98\xd0\xbd.htm");  // "ИН.HTM"
     EXPECT_EQ(FindFileNoCase(strMod + "EXO.HTM"), strMod + "EXO.HTM");  // nothing matches: unchanged
     EXPECT_EQ(FindFileNoCase(dir.Path() + "/none/GEN.HTM"), dir.Path() + "/none/GEN.HTM");
+}
+
+TEST(FileNames, ReadsAFileWhateverTheLetterCaseOfItsName) {
+    test::CTempDir dir;
+    dir.Write("mod/gen.htm", "small");
+    dir.Write("mod/GEN.htm", "mixed");
+    dir.Write("mod/\xd0\x98\xd0\xbe\xd0\xb0\xd0\xbd.TXT", "john");  // "Иоан.TXT"
+    dir.MakeDir("mod/DIR.HTM");
+    dir.Write("mod/dir.htm", "behind a directory");
+    const std::string strMod = dir.Path() + "/mod/";
+    const std::pair<std::string, std::optional<std::string>> cases[] = {
+        {"GEN.htm", "mixed"},                                       // the name as given first
+        {"GEN.HTM", "small"},                                       // then in small letters
+        {"Gen.Htm", "small"},
+        {"\xd0\x98\xd0\x9e\xd0\x90\xd0\x9d.TXT", "john"},  // "ИОАН.TXT": found in the listing
+        {"EXO.HTM", std::nullopt},
+        {"DIR.HTM", std::nullopt},                                  // exists, but is no file
+    };
+    for (const auto& [name, content] : cases) {
+        const std::optional<CFileBytes> bytes = ReadFileNoCase(strMod + name);
+        ASSERT_EQ(bytes.has_value(), content.has_value()) << name;
+        if (bytes) {
+            EXPECT_EQ(bytes->View(), *content) << name;
+        }
+    }
 }
 
 }  // namespace
