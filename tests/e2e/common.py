@@ -1,4 +1,5 @@
 """What the end-to-end tests share: their arguments and the sample texts."""
+import faulthandler
 import os
 import sys
 
@@ -20,6 +21,8 @@ class Arguments:
         self.program, self.grab_tool, self.samples, self.shots, self.data = sys.argv[1:6]
         del sys.argv[1:6]
         os.makedirs(self.shots, exist_ok=True)
+        # A step that hangs shows where, well before the test's time runs out.
+        faulthandler.dump_traceback_later(120, exit=True)
         self.modules = os.path.join(self.samples, "modules")
 
 

@@ -23,6 +23,14 @@ class X11Session:
 
     def __enter__(self):
         self.home = tempfile.mkdtemp(prefix="sorvanta-e2e-")
+        try:
+            self._start_display()
+        except BaseException:
+            self.__exit__(None, None, None)  # leave no server behind to hold the test's output open
+            raise
+        return self
+
+    def _start_display(self):
         self.config = os.path.join(self.home, "config")
         self.bin = os.path.join(self.home, "bin")
         runtime = os.path.join(self.home, "runtime")
@@ -30,31 +38,50 @@ class X11Session:
             os.makedirs(folder, mode=0o700)
         read_fd, write_fd = os.pipe()
         xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                                pass_fds=[write_fd], stderr=subprocess.DEVNULL)
+                                pass_fds=[write_fd], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_fd)
         self.processes.append(xvfb)
         with os.fdopen(read_fd) as display:
             number = display.readline().strip()
+        if not number:
+            raise AssertionError("Xvfb did not start")
         self.env = dict(os.environ, DISPLAY=":" + number, XDG_CONFIG_HOME=self.config, XDG_RUNTIME_DIR=runtime,
                         PATH=self.bin + ":" + os.environ.get("PATH", "/usr/bin:/bin"))
         self.env.pop("QT_QPA_PLATFORM", None)
         if self.tray:
-            self.processes.append(subprocess.Popen(
-                ["trayer", "--edge", "top", "--align", "right", "--widthtype", "pixel", "--width", "100",
-                 "--heighttype", "pixel", "--height", "24"], env=self.env,
-                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-            self.wait_for(lambda: self.xdotool("search", "--classname", "trayer", check=False).strip())
-        return self
+            self._start_tray_host()
+
+    def _start_tray_host(self):
+        log_path = os.path.join(self.home, "trayer.log")
+        for _ in range(3):  # the tray host now and then dies while starting on a loaded machine
+            with open(log_path, "w") as log:
+                trayer = subprocess.Popen(
+                    ["trayer", "--edge", "top", "--align", "right", "--widthtype", "pixel", "--width", "100",
+                     "--heighttype", "pixel", "--height", "24"], env=self.env, stdout=log, stderr=log)
+            self.processes.append(trayer)
+            try:
+                self.wait_for(lambda: trayer.poll() is None and
+                              self.xdotool("search", "--classname", "trayer", check=False).strip())
+                return
+            except AssertionError:
+                if trayer.poll() is None:
+                    trayer.kill()
+        with open(log_path) as log:
+            raise AssertionError("the tray host did not start: " + log.read())
 
     def __exit__(self, *exc):
-        if self.app:
+        if self.app is not None:
             if self.app.poll() is None:
                 self.app.kill()
                 self.app.wait()
-            self.app.stderr.close()
         for process in reversed(self.processes):
-            process.send_signal(signal.SIGTERM)
-            process.wait(timeout=10)
+            if process.poll() is None:
+                process.send_signal(signal.SIGTERM)
+            try:
+                process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
         shutil.rmtree(self.home, ignore_errors=True)
 
     # --- the program -----------------------------------------------------------------------------
@@ -70,16 +97,19 @@ class X11Session:
             return dict(line.strip().split("=", 1) for line in profile if "=" in line)
 
     def start(self):
-        self.app = subprocess.Popen([self.program], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        # The program's errors go to a file: a pipe nobody reads could fill and stop it.
+        self.app_log = os.path.join(self.home, "program.log")
+        with open(self.app_log, "w") as log:
+            self.app = subprocess.Popen([self.program], env=self.env, stdout=subprocess.DEVNULL, stderr=log)
         self.main_window = self.wait_for(lambda: self.find_window(MAIN_TITLE, visible_only=True))
         return self.app
 
     def wait_exit(self, timeout=10):
         """The program's exit status; its error output is shown when that is not 0."""
         status = self.app.wait(timeout=timeout)
-        errors = self.app.stderr.read().decode("utf-8", errors="replace")
         if status != 0:
-            print(errors[-6000:])
+            with open(self.app_log, encoding="utf-8", errors="replace") as log:
+                print(log.read()[-6000:])
         return status
 
     # --- X -----------------------------------------------------------------------------------------
