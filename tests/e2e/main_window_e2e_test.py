@@ -13,7 +13,7 @@ JOHN = 42
 
 class MainWindow(unittest.TestCase):
     def test_lookup_copy_and_exit(self):
-        with X11Session(ARGS.program, ARGS.grab_tool) as x:
+        with X11Session(ARGS.program, ARGS.grab_tool, failure_shot=os.path.join(ARGS.shots, "main-window-failure.png")) as x:
             x.write_profile(["Directory=" + ARGS.modules])
             x.start()
             x.focus(x.main_window)

@@ -15,7 +15,7 @@ ARGS = None
 
 class Tray(unittest.TestCase):
     def setUp(self):
-        self.x = X11Session(ARGS.program, ARGS.grab_tool).__enter__()
+        self.x = X11Session(ARGS.program, ARGS.grab_tool, failure_shot=os.path.join(ARGS.shots, "tray-failure.png")).__enter__()
         self.addCleanup(self.x.__exit__, None, None, None)
         # A stand-in host that records each start.
         self.host_log = os.path.join(self.x.home, "host.log")

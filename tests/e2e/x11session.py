@@ -14,12 +14,13 @@ QUOTE_WINDOW_SIZE = (279, 166)
 class X11Session:
     """Xvfb on a free display, trayer as the tray host, a temporary profile."""
 
-    def __init__(self, program, grab_tool, tray=True):
+    def __init__(self, program, grab_tool, tray=True, failure_shot=None):
         self.program = program
         self.grab_tool = grab_tool
         self.tray = tray
         self.processes = []
         self.app = None
+        self.failure_shot = failure_shot
 
     def __enter__(self):
         self.home = tempfile.mkdtemp(prefix="sorvanta-e2e-")
@@ -146,7 +147,11 @@ class X11Session:
         self.xdotool("key", "--clearmodifiers", *keys)
 
     def type_text(self, text):
-        self.xdotool("type", "--delay", "20", text)
+        # xdotool types a character without a key on the keyboard by mapping a
+        # spare key to it first; the program must see each new mapping before
+        # the key arrives, so such characters go slower.
+        delay = "20" if text.isascii() else "120"
+        self.xdotool("type", "--delay", delay, text)
 
     def clipboard(self):
         return subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env, capture_output=True,
@@ -170,13 +175,14 @@ class X11Session:
     def screenshot(self, path, window=None):
         subprocess.run([self.grab_tool, path] + ([window] if window else []), env=self.env, check=True, timeout=30)
 
-    @staticmethod
-    def wait_for(condition, timeout=10.0):
+    def wait_for(self, condition, timeout=10.0):
         deadline = time.monotonic() + timeout
         while True:
             value = condition()
             if value:
                 return value
             if time.monotonic() > deadline:
+                if self.failure_shot and "DISPLAY" in getattr(self, "env", {}):
+                    self.screenshot(self.failure_shot)  # what the screen showed when the wait gave up
                 raise AssertionError("timed out waiting")
             time.sleep(0.05)
