@@ -6,7 +6,7 @@ BUILD_SANITIZE ?= build-sanitize
 JOBS ?= $(shell nproc)
 SAMPLES = $(BUILD)/samples/modules
 
-.PHONY: deps build run test test-plain test-sanitize bench fuzz clean
+.PHONY: deps build run test test-plain test-sanitize bench bench-gui fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -48,6 +48,14 @@ test-sanitize: deps
 
 bench: build
 	$(BUILD)/bench/lookup_bench --samples $(SAMPLES)
+
+# Start-up time, idle memory and OK-to-quote-window time of the desktop
+# program, in a private X server.
+bench-gui: build
+	mkdir -p $(BUILD)/bench-profile/Sorvanta $(BUILD)/bench-runtime && chmod 700 $(BUILD)/bench-runtime
+	printf '[Settings]\nDirectory=%s\n' "$(abspath $(SAMPLES))" > $(BUILD)/bench-profile/Sorvanta/sorvanta.conf
+	XDG_CONFIG_HOME=$(abspath $(BUILD)/bench-profile) XDG_RUNTIME_DIR=$(abspath $(BUILD)/bench-runtime) \
+		xvfb-run -a sh -c '$(BUILD)/bench/startup_timer $(BUILD)/sorvanta 20 && $(BUILD)/bench/quote_bench $(SAMPLES)'
 
 fuzz: deps
 	scripts/run-fuzzers $(or $(SECONDS_EACH),180)
