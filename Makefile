@@ -6,7 +6,7 @@ BUILD_SANITIZE ?= build-sanitize
 JOBS ?= $(shell nproc)
 SAMPLES = $(BUILD)/samples/modules
 
-.PHONY: deps build run test test-plain test-sanitize bench bench-gui fuzz clean
+.PHONY: deps build run test test-plain test-sanitize test-package package bench bench-gui fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -36,7 +36,14 @@ run: build
 		$(BUILD)/sorvanta-lookup --directory $(SAMPLES) --module-index 1 "Мф 5:3-5"; \
 	fi
 
-test: test-plain test-sanitize
+test: test-plain test-sanitize test-package
+
+# The installed files validate, and the Debian package installs and runs.
+test-package: build
+	scripts/check-package $(BUILD)
+
+package: build
+	cd $(BUILD) && cpack
 
 test-plain: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

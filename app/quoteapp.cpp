@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "app/quotedlg.h"
+#include "app/singleinstance.h"
 #include "app/terminationwatcher.h"
 
 namespace sorvanta {
@@ -16,7 +17,11 @@ CQuoteApp::CQuoteApp(int& argc, char** argv) : m_app(argc, argv) {
 
 bool CQuoteApp::InitInstance() {
     QApplication::setOrganizationName(QStringLiteral("Sorvanta"));
+    // A second start shows the running program's window instead of opening another.
+    CSingleInstance instance;
+    if (!instance.Acquire()) return false;
     CQuoteDlg dlg;
+    QObject::connect(&instance, &CSingleInstance::RestoreRequested, &dlg, &CQuoteDlg::BringToFront);
     // A request of the session to end (SIGTERM, logout) is a close request:
     // the window closes the normal way and the settings are saved.
     CTerminationWatcher watcher;

@@ -100,6 +100,8 @@ public:
     void OnDestroy();
 
 public slots:
+    // Shows, restores and activates the window, as a click on the tray icon does.
+    void BringToFront();
     void OnOK();
     void OnSettings();
     void done(int nResult) override;

@@ -67,6 +67,10 @@ void CQuoteDlg::ShowTrayMenu() {
     m_pTrayMenu->popup(cursor);
 }
 
+void CQuoteDlg::BringToFront() {
+    RestoreWindow(true);
+}
+
 void CQuoteDlg::OnMenuRestore() {
     RestoreWindow(false);
 }

@@ -1,0 +1,35 @@
+// One running program per user and display: a lock file says who runs, and
+// a local socket lets a second start ask the running one to show its window.
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+namespace sorvanta {
+
+class CSingleInstance : public QObject {
+    Q_OBJECT
+public:
+    // `strKey` names the lock and the socket; by default it is made of the
+    // user and the display, so each user on each display runs one program.
+    explicit CSingleInstance(const QString& strKey = DefaultKey());
+
+    // True when this process is now the one that runs. False when another
+    // already does; it has then been asked to show its window. A lock left
+    // behind by a program that died is taken over.
+    bool Acquire();
+
+    static QString DefaultKey();
+
+signals:
+    void RestoreRequested();
+
+private:
+    QString m_strSocket;
+    QLockFile m_lock;
+    QLocalServer m_server;
+};
+
+}  // namespace sorvanta
