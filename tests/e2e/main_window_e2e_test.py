@@ -2,6 +2,7 @@
 """The real program under Xvfb: type a reference, press Enter, press
 "Копировать", read the clipboard from another process, close with "Выход"."""
 import os
+import signal
 import unittest
 
 from common import COPY_BUTTON, EXIT_BUTTON, Arguments, expected_verse
@@ -36,6 +37,16 @@ class MainWindow(unittest.TestCase):
             profile = x.read_profile()
             self.assertEqual(profile, {"Directory": ARGS.modules, "TrayDef": "0", "ShowDlg": "1",
                                        "hkOrvanel": "66", "hkTray": "66"})
+
+
+class EndOfSession(unittest.TestCase):
+    def test_a_termination_request_closes_the_normal_way_and_saves(self):
+        with X11Session(ARGS.program, ARGS.grab_tool,
+                        failure_shot=os.path.join(ARGS.shots, "termination-failure.png")) as x:
+            x.write_profile(["Directory=" + ARGS.modules])  # the other four values are written on closing
+            x.start().send_signal(signal.SIGTERM)
+            self.assertEqual(x.wait_exit(), 0)
+            self.assertEqual(set(x.read_profile()), {"Directory", "TrayDef", "ShowDlg", "hkOrvanel", "hkTray"})
 
 
 if __name__ == "__main__":

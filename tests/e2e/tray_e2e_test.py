@@ -96,6 +96,29 @@ class Tray(unittest.TestCase):
         self.assertEqual(x.read_profile()["Directory"], ARGS.modules)
 
 
+class HotkeyCharacters(unittest.TestCase):
+    def test_a_small_letter_gives_the_same_key_and_a_character_without_a_key_gives_none(self):
+        with X11Session(ARGS.program, ARGS.grab_tool,
+                        failure_shot=os.path.join(ARGS.shots, "hotkey-characters-failure.png")) as x:
+            host_log = os.path.join(x.home, "host.log")
+            host = os.path.join(x.bin, "orvanel.exe")
+            with open(host, "w") as script:
+                script.write(f"#!/bin/sh\necho started >> '{host_log}'\n")
+            os.chmod(host, stat.S_IRWXU)
+            # "б" (0xE1, stored as -31) has no key on the server's US layout; "b" is the B key.
+            x.write_profile(["Directory=" + ARGS.modules, "hkOrvanel=-31", "hkTray=98"])
+            x.start()
+            x.focus(x.main_window)
+            x.key("Escape")
+            x.wait_for(lambda: not x.main_visible())
+            x.key("super+b")
+            x.wait_for(x.main_visible)
+            x.key("ctrl+alt+b")
+            time.sleep(1)
+            self.assertFalse(os.path.exists(host_log))
+            self.assertIsNone(x.app.poll())
+
+
 if __name__ == "__main__":
     ARGS = Arguments()
     unittest.main(verbosity=2)

@@ -1,6 +1,8 @@
 #include "modules/catalogue.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "support/tempdir.h"
 
@@ -46,6 +48,17 @@ TEST(Catalogue, ReportsUnreadableFilesAndAnEmptyResultInOrder) {
               (Strings{Cp("Невозможно открыть файл " + dir.Path() + "/x/orvanel.ini"),
                        Cp("Невозможно открыть файл " + dir.Path() + "/y/orvanel.ini"),
                        Cp("В каталоге " + dir.Path() + " модули не были найдены")}));
+}
+
+TEST(Catalogue, AnUnreadableFileIsReportedAndTheScanGoesOn) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    test::CTempDir dir;
+    const std::string strLocked = dir.Write("a/orvanel.ini", "BibleName = Locked\n");
+    ::chmod(strLocked.c_str(), 0);
+    dir.Write("b/orvanel.ini", "BibleName = Open\n");
+    const ModuleCatalogue catalogue = ScanModules(dir.Path());
+    EXPECT_EQ(catalogue.m_arrNames, Strings{"Open"});
+    EXPECT_EQ(catalogue.m_arrMessages, Strings{Cp("Невозможно открыть файл " + dir.Path() + "/a/orvanel.ini")});
 }
 
 TEST(Catalogue, MissingRootFindsNothing) {

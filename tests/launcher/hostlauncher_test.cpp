@@ -1,0 +1,117 @@
+#include "launcher/hostlauncher.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "support/tempdir.h"
+
+namespace sorvanta {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// A folder with stand-ins for the host and for wine that record their start.
+class LaunchTest : public ::testing::Test {
+protected:
+    std::string Dir(const std::string& strName) const { return m_dir.MakeDir(strName); }
+
+    void Program(const std::string& strPath, const std::string& strContent, bool bExecutable) const {
+        m_dir.Write(strPath, strContent);
+        ::chmod((m_dir.Path() + "/" + strPath).c_str(), bExecutable ? 0700 : 0600);
+    }
+
+    // A script that appends `strMark` (and its arguments) to the log.
+    std::string Recorder(const std::string& strMark) const {
+        return "#!/bin/sh\necho " + strMark + " \"$@\" >> '" + Log() + "'\n";
+    }
+
+    std::string Log() const { return m_dir.Path() + "/started.log"; }
+
+    Strings LogLines() const {
+        // A started program writes its line a moment later.
+        for (int attempt = 0; attempt < 200 && ReapFinishedChildren() > 0; ++attempt) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        Strings lines;
+        std::ifstream log(Log());
+        for (std::string line; std::getline(log, line);) lines.push_back(line);
+        return lines;
+    }
+
+    test::CTempDir m_dir;
+};
+
+TEST_F(LaunchTest, SearchesTheOwnFolderThenThePathAndNeverTheCurrentOne) {
+    Program("own/orvanel.exe", Recorder("own"), true);
+    Program("path/orvanel.exe", Recorder("path"), true);
+    Program("orvanel.exe", Recorder("current"), true);
+    const std::string strCurrent = std::filesystem::current_path().string();
+    ASSERT_EQ(::chdir(m_dir.Path().c_str()), 0);
+    const std::string own = Dir("own"), path = Dir("path"), empty = Dir("empty");
+
+    EXPECT_EQ(LaunchProgram(kHostProgram, {own, {empty, path}}), CLaunchOutcome::Started);
+    EXPECT_EQ(LaunchProgram(kHostProgram, {"", {empty, path}}), CLaunchOutcome::Started);
+    EXPECT_EQ(LaunchProgram(kHostProgram, {"", SplitSearchPath(":.:relative:" + empty)}), CLaunchOutcome::FileNotFound);
+    EXPECT_EQ(LogLines(), (Strings{"own", "path"}));  // started with no arguments; the current folder never
+    ASSERT_EQ(::chdir(strCurrent.c_str()), 0);
+}
+
+TEST_F(LaunchTest, FailuresMapOntoTheirMessages) {
+    Program("noexec/orvanel.exe", "#!/bin/sh\nexit 0\n", false);
+    Program("noshebang/orvanel.exe", "just text\n", true);
+    Program("nointerpreter/orvanel.exe", "#!/nonexistent/shell\n", true);
+    Program("windows/orvanel.exe", "MZ\x90\x00 a Windows program", false);
+    Program("notadir", "", false);
+    struct Case {
+        std::string strDir;
+        CLaunchOutcome outcome;
+        std::string strMessage;
+    };
+    const Case cases[] = {
+        {"noexec", CLaunchOutcome::BadFormat, "Неверный формат exe-файла"},
+        {"noshebang", CLaunchOutcome::BadFormat, "Неверный формат exe-файла"},
+        {"nointerpreter", CLaunchOutcome::PathNotFound, "Путь не найден"},
+        {"windows", CLaunchOutcome::BadFormat, "Неверный формат exe-файла"},  // no wine to run it
+        {"notadir", CLaunchOutcome::FileNotFound, "Файл не найден"},         // a file where a folder should be
+        {"missing", CLaunchOutcome::FileNotFound, "Файл не найден"},
+    };
+    for (const Case& c : cases) {
+        const CLaunchOutcome outcome = LaunchProgram(kHostProgram, {"", {m_dir.Path() + "/" + c.strDir}});
+        EXPECT_EQ(outcome, c.outcome) << c.strDir;
+        EXPECT_EQ(LaunchMessage(outcome), c.strMessage) << c.strDir;
+    }
+    EXPECT_EQ(LaunchMessage(CLaunchOutcome::Started), "");
+    EXPECT_EQ(LaunchMessage(CLaunchOutcome::OtherFailure), "");
+    EXPECT_EQ(LaunchMessage(CLaunchOutcome::OutOfMemory), "Не хватает памяти");
+}
+
+TEST_F(LaunchTest, AWindowsProgramStartsThroughWineFromThePath) {
+    Program("windows/orvanel.exe", "MZ\x90\x00 a Windows program", false);
+    Program("wine/wine", Recorder("wine"), true);
+    const std::string strHost = Dir("windows") + "/orvanel.exe";
+    EXPECT_EQ(LaunchProgram(kHostProgram, {Dir("windows"), {Dir("wine")}}), CLaunchOutcome::Started);
+    EXPECT_EQ(LogLines(), Strings{"wine " + strHost});
+}
+
+TEST_F(LaunchTest, EveryStartIsOneMoreAndNoneIsLeftAZombie) {
+    Program("path/orvanel.exe", Recorder("host"), true);
+    const std::string path = Dir("path");
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(LaunchProgram(kHostProgram, {"", {path}}), CLaunchOutcome::Started);
+    EXPECT_EQ(LogLines().size(), 3u);
+    EXPECT_EQ(ReapFinishedChildren(), 0);
+    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);  // no child of ours is left to collect
+}
+
+TEST(SplitSearchPath, KeepsOnlyAbsoluteFolders) {
+    EXPECT_EQ(SplitSearchPath("/usr/bin::.:bin:/opt/x/"), (Strings{"/usr/bin", "/opt/x/"}));
+    EXPECT_EQ(SplitSearchPath(""), Strings{});
+}
+
+}  // namespace
+}  // namespace sorvanta
