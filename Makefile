@@ -6,7 +6,7 @@ BUILD_SANITIZE ?= build-sanitize
 JOBS ?= $(shell nproc)
 SAMPLES = $(BUILD)/samples/modules
 
-.PHONY: deps build run test test-plain test-sanitize test-package package bench bench-gui fuzz clean
+.PHONY: deps build run test test-plain test-sanitize test-package test-package-clean package bench bench-gui fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -39,7 +39,11 @@ run: build
 test: test-plain test-sanitize test-package
 
 # The installed files validate, and the Debian package installs and runs.
-test-package: build
+test-# The package installed into a fresh minimal Debian 12 tree (debootstrap).
+test-package-clean: build
+	scripts/check-package-clean $(BUILD)
+
+package: build
 	scripts/check-package $(BUILD)
 
 package: build
