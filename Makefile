@@ -39,23 +39,15 @@ run: build
 test: test-plain test-sanitize test-package
 
 # The installed files validate, and the Debian package installs and runs.
-test-# The package installed into a fresh minimal Debian 12 tree (debootstrap).
+test-package: build
+	scripts/check-package $(BUILD)
+
+# The package installed into a fresh minimal Debian 12 tree (debootstrap).
 test-package-clean: build
 	scripts/check-package-clean $(BUILD)
 
 package: build
-	scripts/check-package $(BUILD)
-
-package: build
 	cd $(BUILD) && cpack
-
-test-plain: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
-
-test-sanitize: deps
-	cmake -S . -B $(BUILD_SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DSORVANTA_SANITIZE=ON -DSORVANTA_BENCHMARKS=OFF
-	cmake --build $(BUILD_SANITIZE) -j $(JOBS)
-	cd $(BUILD_SANITIZE) && LSAN_OPTIONS=suppressions=$(abspath tests/lsan.supp) ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	$(BUILD)/bench/lookup_bench --samples $(SAMPLES)
