@@ -4,24 +4,12 @@
 #include <string_view>
 
 #include "text/bytestring.h"
+#include "text/codec.h"
 #include "text/filereading.h"
 
 namespace sorvanta {
 
 namespace {
-
-void AppendCodePoint(std::string& out, unsigned long code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | ((code >> 12) & 0x0F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
 
 bool IsHexDigit(char ch) {
     return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F');
@@ -71,7 +59,7 @@ std::string UnescapeIniValue(std::string_view value) {
                 code = code * 16 + std::strtoul(std::string(1, value[++pos]).c_str(), nullptr, 16);
                 if (code > 0xFFFF) code = 0xFFFD;
             }
-            AppendCodePoint(out, code);
+            AppendUtf8(out, static_cast<char32_t>(code));
         } else {
             out += EscapedChar(escaped);
         }

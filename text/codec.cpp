@@ -73,6 +73,17 @@ char32_t DecodeUtf8(std::string_view utf8, std::size_t& pos) {
     return code;
 }
 
+}  // namespace
+
+char32_t Cp1251ToUnicode(char ch) {
+    const auto byte = static_cast<unsigned char>(ch);
+    return byte < 0x80 ? byte : kUpperHalf[byte - 0x80];
+}
+
+char UnicodeToCp1251(char32_t code) {
+    return code < 0x80 ? static_cast<char>(code) : Cp1251OfUpperHalf(code);
+}
+
 void AppendUtf8(std::string& out, char32_t code) {
     if (code < 0x80) {
         out += static_cast<char>(code);
@@ -84,17 +95,6 @@ void AppendUtf8(std::string& out, char32_t code) {
         out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (code & 0x3F));
     }
-}
-
-}  // namespace
-
-char32_t Cp1251ToUnicode(char ch) {
-    const auto byte = static_cast<unsigned char>(ch);
-    return byte < 0x80 ? byte : kUpperHalf[byte - 0x80];
-}
-
-char UnicodeToCp1251(char32_t code) {
-    return code < 0x80 ? static_cast<char>(code) : Cp1251OfUpperHalf(code);
 }
 
 std::string Cp1251ToUtf8(std::string_view cp1251) {

@@ -15,4 +15,7 @@ std::string Cp1251ToUtf8(std::string_view cp1251);
 // Invalid UTF-8 sequences become "?" as well.
 std::string Utf8ToCp1251(std::string_view utf8);
 
+// Appends the UTF-8 form of a character of the Basic Multilingual Plane.
+void AppendUtf8(std::string& out, char32_t code);
+
 }  // namespace sorvanta

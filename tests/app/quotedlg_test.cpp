@@ -24,12 +24,7 @@ const QString kNoBook = QStringLiteral("Нету книг c таким сокр�
 const QString kNotFound = QStringLiteral("Искомый отрывок не найден");
 
 std::unique_ptr<CQuoteDlg> OpenMainWindow(const QVariantMap& settings = {}) {
-    QVariantMap values{{"Directory", kDataRoot}};
-    for (auto it = settings.begin(); it != settings.end(); ++it) values[it.key()] = it.value();
-    ResetProfile(values);
-    auto pDlg = std::make_unique<CQuoteDlg>(nullptr, std::make_unique<CRecordingHotkeys>(), true);
-    pDlg->show();
-    return pDlg;
+    return OpenWindow(settings).m_pDlg;
 }
 
 void TypeAndPressEnter(CQuoteDlg& dlg, const QString& reference) {

@@ -14,22 +14,6 @@ using namespace sorvanta::test;
 
 namespace {
 
-struct CWindowUnderTest {
-    std::unique_ptr<CQuoteDlg> m_pDlg;
-    CRecordingHotkeys* m_pHotkeys = nullptr;
-};
-
-CWindowUnderTest OpenWindow(const QVariantMap& settings = {}) {
-    QVariantMap values{{"Directory", kDataRoot}};
-    for (auto it = settings.begin(); it != settings.end(); ++it) values[it.key()] = it.value();
-    ResetProfile(values);
-    auto pHotkeys = std::make_unique<CRecordingHotkeys>();
-    CWindowUnderTest window{nullptr, pHotkeys.get()};
-    window.m_pDlg = std::make_unique<CQuoteDlg>(nullptr, std::move(pHotkeys), true);
-    window.m_pDlg->show();
-    return window;
-}
-
 void SettleEvents() {
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
 }

@@ -21,17 +21,8 @@ using namespace sorvanta::test;
 
 namespace {
 
-struct CWindowUnderTest {
-    std::unique_ptr<CQuoteDlg> m_pDlg;
-    CRecordingHotkeys* m_pHotkeys = nullptr;
-};
-
-CWindowUnderTest OpenWindow() {
-    ResetProfile({{"Directory", kDataRoot}, {"hkTray", -63}});
-    auto pHotkeys = std::make_unique<CRecordingHotkeys>();
-    CWindowUnderTest window{nullptr, pHotkeys.get()};
-    window.m_pDlg = std::make_unique<CQuoteDlg>(nullptr, std::move(pHotkeys), true);
-    window.m_pDlg->show();
+CWindowUnderTest OpenSettingsWindow() {
+    CWindowUnderTest window = OpenWindow({{"hkTray", -63}});
     window.m_pHotkeys->m_arrCalls.clear();
     return window;
 }
@@ -69,7 +60,7 @@ class CSettingsDlgTest : public QObject {
     Q_OBJECT
 private slots:
     void OpensWithTheMainWindowsValues() {
-        CWindowUnderTest window = OpenWindow();
+        CWindowUnderTest window = OpenSettingsWindow();
         window.m_pDlg->m_chHotkeyLaunch = '\0';
         OnNextModal([](QWidget* pModal) {
             QCOMPARE(pModal->windowTitle(), QStringLiteral("Настройки"));
@@ -88,7 +79,7 @@ private slots:
     }
 
     void SaveTakesEveryValueRegistersTheHotkeysAgainAndRescans() {
-        CWindowUnderTest window = OpenWindow();
+        CWindowUnderTest window = OpenSettingsWindow();
         CQuoteDlg& dlg = *window.m_pDlg;
         const QString other = kDataRoot + "/../root";
         OnNextModal([&](QWidget* pModal) {
@@ -114,7 +105,7 @@ private slots:
     }
 
     void CancelAndEscapeChangeNothing() {
-        CWindowUnderTest window = OpenWindow();
+        CWindowUnderTest window = OpenSettingsWindow();
         CQuoteDlg& dlg = *window.m_pDlg;
         dlg.m_comboModules->setCurrentIndex(1);
         for (bool bEscape : {false, true}) {
@@ -136,7 +127,7 @@ private slots:
     }
 
     void AHotkeyFieldOfTwoCharactersIsRefusedAndTheDialogStays() {
-        CWindowUnderTest window = OpenWindow();
+        CWindowUnderTest window = OpenSettingsWindow();
         CMessageRecorder recorder;
         bool bStillOpen = false;
         OnNextModal([&](QWidget* pModal) {
@@ -155,7 +146,7 @@ private slots:
     }
 
     void BrowseKeepsOtherEditsAndCancelKeepsTheField() {
-        CWindowUnderTest window = OpenWindow();
+        CWindowUnderTest window = OpenSettingsWindow();
         const QString chosen = kDataRoot + "/b_glava";
         QString afterCancel, afterChoice;
         bool bTrayDefKept = false;

@@ -7,8 +7,11 @@
 #include <QTimer>
 #include <QtTest>
 #include <functional>
+#include <memory>
 
 #include "app/messagebox.h"
+#include "app/quotedlg.h"
+#include "support/recordinghotkeys.h"
 
 namespace sorvanta::test {
 
@@ -22,6 +25,25 @@ inline void ResetProfile(const QVariantMap& values) {
     profile.clear();
     for (auto it = values.begin(); it != values.end(); ++it) profile.setValue("Settings/" + it.key(), it.value());
     profile.sync();
+}
+
+// The main window, shown on a fresh profile whose module root is the test
+// data (unless `settings` says otherwise), with a recording hot-key layer and
+// a tray taken as available.
+struct CWindowUnderTest {
+    std::unique_ptr<CQuoteDlg> m_pDlg;
+    CRecordingHotkeys* m_pHotkeys = nullptr;
+};
+
+inline CWindowUnderTest OpenWindow(const QVariantMap& settings = {}) {
+    QVariantMap values{{"Directory", kDataRoot}};
+    for (auto it = settings.begin(); it != settings.end(); ++it) values[it.key()] = it.value();
+    ResetProfile(values);
+    auto pHotkeys = std::make_unique<CRecordingHotkeys>();
+    CWindowUnderTest window{nullptr, pHotkeys.get()};
+    window.m_pDlg = std::make_unique<CQuoteDlg>(nullptr, std::move(pHotkeys), true);
+    window.m_pDlg->show();
+    return window;
 }
 
 // Records every message instead of showing a box.
