@@ -38,6 +38,14 @@ run: build
 
 test: test-plain test-sanitize test-package
 
+test-plain: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+test-sanitize: deps
+	cmake -S . -B $(BUILD_SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DSORVANTA_SANITIZE=ON -DSORVANTA_BENCHMARKS=OFF
+	cmake --build $(BUILD_SANITIZE) -j $(JOBS)
+	cd $(BUILD_SANITIZE) && LSAN_OPTIONS=suppressions=$(abspath tests/lsan.supp) ctest --output-on-failure -j $(JOBS)
+
 # The installed files validate, and the Debian package installs and runs.
 test-package: build
 	scripts/check-package $(BUILD)
