@@ -15,11 +15,11 @@ SAVE_BUTTON = (112, 141)
 
 
 class Arguments:
-    """PROGRAM GRAB_TOOL SAMPLES_DIR SHOTS_DIR DATA_DIR, taken off sys.argv."""
+    """PROGRAM GRAB_TOOL SAMPLES_DIR SHOTS_DIR DATA_DIR HOLDKEY_TOOL, taken off sys.argv."""
 
     def __init__(self):
-        self.program, self.grab_tool, self.samples, self.shots, self.data = sys.argv[1:6]
-        del sys.argv[1:6]
+        self.program, self.grab_tool, self.samples, self.shots, self.data, self.holdkey = sys.argv[1:7]
+        del sys.argv[1:7]
         os.makedirs(self.shots, exist_ok=True)
         # A step that hangs shows where, well before the test's time runs out.
         faulthandler.dump_traceback_later(120, exit=True)

@@ -4,6 +4,7 @@ Ctrl+Alt+B starts the host, Super+B brings the window back, Escape and the
 caption button hide it, the tray icon restores it and its menu closes it."""
 import os
 import stat
+import subprocess
 import time
 import unittest
 
@@ -116,6 +117,32 @@ class HotkeyCharacters(unittest.TestCase):
             x.key("ctrl+alt+b")
             time.sleep(1)
             self.assertFalse(os.path.exists(host_log))
+            self.assertIsNone(x.app.poll())
+
+
+class TakenCombination(unittest.TestCase):
+    def test_a_combination_another_program_holds_fails_silently_and_the_other_key_works(self):
+        with X11Session(ARGS.program, ARGS.grab_tool,
+                        failure_shot=os.path.join(ARGS.shots, "taken-combination-failure.png")) as x:
+            holder = subprocess.Popen([ARGS.holdkey, "b"], env=x.env, stdout=subprocess.PIPE, text=True)
+            self.addCleanup(holder.wait)
+            self.addCleanup(holder.kill)
+            self.assertEqual(holder.stdout.readline().strip(), "held")
+            host_log = os.path.join(x.home, "host.log")
+            host = os.path.join(x.bin, "orvanel.exe")
+            with open(host, "w") as script:
+                script.write(f"#!/bin/sh\necho started >> '{host_log}'\n")
+            os.chmod(host, stat.S_IRWXU)
+            x.write_profile(["Directory=" + ARGS.modules])
+            x.start()
+            x.key("ctrl+alt+b")  # goes to the program that holds it
+            time.sleep(1)
+            self.assertFalse(os.path.exists(host_log))
+            x.focus(x.main_window)
+            x.key("Escape")
+            x.wait_for(lambda: not x.main_visible())
+            x.key("super+b")
+            x.wait_for(x.main_visible)
             self.assertIsNone(x.app.poll())
 
 
