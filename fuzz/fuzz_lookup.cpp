@@ -1,6 +1,7 @@
 // libFuzzer harness for the pure lookup steps. SORVANTA_FUZZ_STEP (0 parse,
-// 1 extract, 2 clean) fixes the step; without it the first input byte picks
-// it. The input is split at NUL bytes into the step's arguments.
+// 1 extract, 2 clean, 3 marker search against a plain search) fixes the
+// step; without it the first input byte picks it. The input is split at NUL
+// bytes into the step's arguments.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +12,8 @@
 #include "lookup/clean.h"
 #include "lookup/extract.h"
 #include "lookup/reference.h"
+#include "text/bytestring.h"
+#include "text/markersearch.h"
 
 namespace {
 
@@ -36,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     if (fixedStep != nullptr) {
         step = std::atoi(fixedStep);
     } else if (!data.empty()) {
-        step = static_cast<unsigned char>(data.front()) % 3;
+        step = static_cast<unsigned char>(data.front()) % 4;
         data.remove_prefix(1);
     }
     switch (step) {
@@ -53,10 +56,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             if (passage.size() > parts[1].size()) __builtin_trap();
             break;
         }
-        default: {
+        case 2: {
             const auto parts = SplitAtNul(data, 2);
             const std::string text = sorvanta::CleanPassage(parts[0], parts[1]);
             if (text.size() > parts[0].size() || text.find('<') != std::string::npos) __builtin_trap();
+            break;
+        }
+        default: {
+            // The rare-byte search must find exactly what a plain search finds.
+            const auto parts = SplitAtNul(data, 2);
+            const std::string_view marker = parts[0], text = parts[1];
+            const sorvanta::CMarkerSearch search(text, marker, sorvanta::CMarkerSearch::SampleCounts(text));
+            for (std::size_t start = 0; start <= text.size() + 1; start += 1 + start / 4) {
+                if (search.Find(start) != sorvanta::FindBytes(text, marker, start)) __builtin_trap();
+            }
             break;
         }
     }
