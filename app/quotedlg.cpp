@@ -28,7 +28,7 @@ void LoadComboText(QComboBox* pCombo, const QString& text) {
 }  // namespace
 
 CQuoteDlg::CQuoteDlg(QWidget* pParent, std::unique_ptr<CHotkeyLayer> pHotkeys, std::optional<bool> bTrayAvailable)
-    : QDialog(pParent),
+    : CDialog(pParent),
       m_hIcon(QStringLiteral(":/sorvanta/sorvanta.xpm")),
       m_pUi(std::make_unique<Ui::CQuoteDlgClient>()),
       m_pHotkeys(std::move(pHotkeys)),
@@ -61,14 +61,6 @@ void CQuoteDlg::UpdateData(bool bSaveAndValidate) {
         LoadComboText(m_comboVerse, ToQString(m_strVerse));
         LoadComboText(m_comboModules, ToQString(m_strModule));
     }
-}
-
-void CQuoteDlg::showEvent(QShowEvent* pEvent) {
-    if (!m_bInitialised) {
-        m_bInitialised = true;
-        OnInitDialog();
-    }
-    QDialog::showEvent(pEvent);
 }
 
 bool CQuoteDlg::OnInitDialog() {
@@ -108,7 +100,7 @@ void CQuoteDlg::done(int nResult) {
 }
 
 void CQuoteDlg::OnDestroy() {
-    if (m_bDestroyed || !m_bInitialised) return;
+    if (m_bDestroyed || !IsInitialised()) return;
     m_bDestroyed = true;
     SaveSettings();
     qApp->removeEventFilter(this);

@@ -2,7 +2,6 @@
 // every part of the program works on.
 #pragma once
 
-#include <QDialog>
 #include <QIcon>
 #include <QImage>
 #include <QPointer>
@@ -12,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/dialog.h"
 #include "app/hotkeys.h"
 #include "app/trayrecord.h"
 
@@ -33,7 +33,7 @@ inline constexpr int kSizeMinimized = 1;  // the size type of a minimised window
 // The 14 x 12 picture of the caption's minimise button.
 QImage CaptionButtonPicture();
 
-class CQuoteDlg : public QDialog {
+class CQuoteDlg : public CDialog {
     Q_OBJECT
 public:
     // `pHotkeys` replaces the platform's hot-key layer and `bTrayAvailable`
@@ -107,8 +107,7 @@ public slots:
     void done(int nResult) override;
 
 protected:
-    bool OnInitDialog();
-    void showEvent(QShowEvent* pEvent) override;
+    bool OnInitDialog() override;
     void changeEvent(QEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
     void mousePressEvent(QMouseEvent* pEvent) override;
@@ -127,7 +126,6 @@ private:
     QSystemTrayIcon* m_pTrayIcon = nullptr;
     QPointer<QMenu> m_pTrayMenu;
     std::optional<bool> m_bTrayAvailable;
-    bool m_bInitialised = false;
     bool m_bDestroyed = false;
 };
 

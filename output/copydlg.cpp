@@ -32,7 +32,7 @@ QString EditText(const QPlainTextEdit* pEdit, const std::string& strLineEnd) {
 
 }  // namespace
 
-CCopyDlg::CCopyDlg(QWidget* pParent) : QDialog(pParent), m_pUi(std::make_unique<Ui::CCopyDlg>()) {
+CCopyDlg::CCopyDlg(QWidget* pParent) : CDialog(pParent), m_pUi(std::make_unique<Ui::CCopyDlg>()) {
     m_pUi->setupUi(this);
     // A framed pop-up without caption, title or system menu.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
@@ -61,19 +61,12 @@ void CCopyDlg::UpdateData(bool bSaveAndValidate) {
     }
 }
 
-void CCopyDlg::OnInitDialog() {
+bool CCopyDlg::OnInitDialog() {
     m_strText = m_strPassage;
     m_strLineEnd = LineEndOf(m_strText);
     UpdateData(false);
     m_pUi->checkDontShow->setFocus();  // the first control of the tab order
-}
-
-void CCopyDlg::showEvent(QShowEvent* pEvent) {
-    if (!m_bInitialised) {
-        m_bInitialised = true;
-        OnInitDialog();
-    }
-    QDialog::showEvent(pEvent);
+    return true;
 }
 
 void CCopyDlg::accept() {

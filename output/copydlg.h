@@ -2,7 +2,7 @@
 // puts the text as it stands on the clipboard.
 #pragma once
 
-#include <QDialog>
+#include "app/dialog.h"
 #include <memory>
 #include <string>
 
@@ -13,7 +13,7 @@ class CCopyDlg;
 
 namespace sorvanta {
 
-class CCopyDlg : public QDialog {
+class CCopyDlg : public CDialog {
     Q_OBJECT
 public:
     explicit CCopyDlg(QWidget* pParent = nullptr);
@@ -34,18 +34,16 @@ public slots:
     void OnCancelButton();
 
 protected:
-    void showEvent(QShowEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
 
 private:
-    void OnInitDialog();
+    bool OnInitDialog() override;
 
     std::unique_ptr<Ui::CCopyDlg> m_pUi;
     // The quotation's line end ("\r\n" or "\n"): the edit keeps lines, not
     // line-end bytes, so copied text gets the line ends it came with.
     std::string m_strLineEnd = "\r\n";
-    bool m_bInitialised = false;
 };
 
 }  // namespace sorvanta

@@ -17,7 +17,7 @@ std::string HotkeyText(char ch) {
 
 }  // namespace
 
-CSettingsDlg::CSettingsDlg(QWidget* pParent) : QDialog(pParent), m_pUi(std::make_unique<Ui::CSettingsDlg>()) {
+CSettingsDlg::CSettingsDlg(QWidget* pParent) : CDialog(pParent), m_pUi(std::make_unique<Ui::CSettingsDlg>()) {
     m_pUi->setupUi(this);
     setFixedSize(size());
     connect(m_pUi->buttonSave, &QPushButton::clicked, this, &CSettingsDlg::accept);
@@ -27,15 +27,7 @@ CSettingsDlg::CSettingsDlg(QWidget* pParent) : QDialog(pParent), m_pUi(std::make
 
 CSettingsDlg::~CSettingsDlg() = default;
 
-void CSettingsDlg::showEvent(QShowEvent* pEvent) {
-    if (!m_bInitialised) {
-        m_bInitialised = true;
-        OnInitDialog();
-    }
-    QDialog::showEvent(pEvent);
-}
-
-void CSettingsDlg::OnInitDialog() {
+bool CSettingsDlg::OnInitDialog() {
     if (const auto* pOwner = qobject_cast<const CQuoteDlg*>(parentWidget())) {
         m_strDirectory = pOwner->m_strDirectory;
         m_bTrayDef = pOwner->m_bTrayDef;
@@ -45,6 +37,7 @@ void CSettingsDlg::OnInitDialog() {
     }
     UpdateData(false);
     m_pUi->buttonSave->setFocus();
+    return true;
 }
 
 bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {

@@ -2,7 +2,7 @@
 // characters, read from the main window on every opening.
 #pragma once
 
-#include <QDialog>
+#include "app/dialog.h"
 #include <memory>
 #include <string>
 
@@ -12,7 +12,7 @@ class CSettingsDlg;
 
 namespace sorvanta {
 
-class CSettingsDlg : public QDialog {
+class CSettingsDlg : public CDialog {
     Q_OBJECT
 public:
     // The parent is the main window; its values fill the dialog.
@@ -33,14 +33,10 @@ public slots:
     void accept() override;
     void OnBrowse();
 
-protected:
-    void showEvent(QShowEvent* pEvent) override;
-
 private:
-    void OnInitDialog();
+    bool OnInitDialog() override;
 
     std::unique_ptr<Ui::CSettingsDlg> m_pUi;
-    bool m_bInitialised = false;
 };
 
 }  // namespace sorvanta
