@@ -55,10 +55,13 @@ TEST_F(LaunchTest, SearchesTheOwnFolderThenThePathAndNeverTheCurrentOne) {
     ASSERT_EQ(::chdir(m_dir.Path().c_str()), 0);
     const std::string own = Dir("own"), path = Dir("path"), empty = Dir("empty");
 
+    // Each start is awaited before the next, so the log's order is the order of the starts.
     EXPECT_EQ(LaunchProgram(kHostProgram, {own, {empty, path}}), CLaunchOutcome::Started);
+    EXPECT_EQ(LogLines(), (Strings{"own"}));  // started with no arguments
     EXPECT_EQ(LaunchProgram(kHostProgram, {"", {empty, path}}), CLaunchOutcome::Started);
+    EXPECT_EQ(LogLines(), (Strings{"own", "path"}));
     EXPECT_EQ(LaunchProgram(kHostProgram, {"", SplitSearchPath(":.:relative:" + empty)}), CLaunchOutcome::FileNotFound);
-    EXPECT_EQ(LogLines(), (Strings{"own", "path"}));  // started with no arguments; the current folder never
+    EXPECT_EQ(LogLines(), (Strings{"own", "path"}));  // the current folder never
     ASSERT_EQ(::chdir(strCurrent.c_str()), 0);
 }
 
