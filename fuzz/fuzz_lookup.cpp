@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             // The rare-byte search must find exactly what a plain search finds.
             const auto parts = SplitAtNul(data, 2);
             const std::string_view marker = parts[0], text = parts[1];
-            const sorvanta::CMarkerSearch search(text, marker, sorvanta::CMarkerSearch::SampleCounts(text));
+            const sorvanta::CMarkerSearch search(text, marker);
             for (std::size_t start = 0; start <= text.size() + 1; start += 1 + start / 4) {
                 if (search.Find(start) != sorvanta::FindBytes(text, marker, start)) __builtin_trap();
             }

@@ -28,8 +28,7 @@ std::size_t CountTo(const CMarkerSearch& marker, int target, int& count, std::si
 
 std::string ExtractPassage(std::string_view strBook, const Reference& reference, std::string_view strChapterSign,
                            std::string_view strVerseSign) {
-    const CMarkerSearch::ByteCounts counts = CMarkerSearch::SampleCounts(strBook);
-    const CMarkerSearch chapterSign(strBook, strChapterSign, counts);
+    const CMarkerSearch chapterSign(strBook, strChapterSign);
     int chapterCount = 0;
     std::size_t searchFrom = 0;
     const std::size_t cp = CountTo(chapterSign, NumberOf(reference.m_strChapter), chapterCount, searchFrom);
@@ -41,7 +40,7 @@ std::string ExtractPassage(std::string_view strBook, const Reference& reference,
         return std::string(strBook.substr(start, nc == kNone ? kNone : nc - start));
     }
 
-    const CMarkerSearch verseSign(strBook, strVerseSign, counts);
+    const CMarkerSearch verseSign(strBook, strVerseSign);
     int verseCount = 0;
     searchFrom = cp + 1;
     const std::size_t vp = CountTo(verseSign, NumberOf(reference.m_strFirstVerse), verseCount, searchFrom);

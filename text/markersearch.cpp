@@ -1,25 +1,42 @@
 #include "text/markersearch.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace sorvanta {
 
-CMarkerSearch::ByteCounts CMarkerSearch::SampleCounts(std::string_view text) {
-    constexpr std::size_t kStretch = 256;
-    ByteCounts counts{};
+namespace {
+
+// How often `byte` occurs in four stretches spread over the text. Only the
+// marker's own bytes are counted, each stretch with a byte-wide count over a
+// fixed length (a multiple of 16 below 256), which compilers turn into wide
+// compares.
+unsigned SampledCount(std::string_view text, char byte) {
+    constexpr std::size_t kStretch = 240;
+    unsigned count = 0;
     for (int part = 0; part < 4; ++part) {
-        const std::size_t begin = text.size() / 4 * part;
-        for (unsigned char byte : text.substr(begin, kStretch)) ++counts[byte];
+        const std::string_view stretch = text.substr(text.size() / 4 * part, kStretch);
+        std::uint8_t partCount = 0;
+        if (stretch.size() == kStretch) {
+            for (std::size_t i = 0; i < kStretch; ++i) partCount += (stretch[i] == byte);
+        } else {
+            for (char ch : stretch) partCount += (ch == byte);
+        }
+        count += partCount;
     }
-    return counts;
+    return count;
 }
 
-CMarkerSearch::CMarkerSearch(std::string_view text, std::string_view marker, const ByteCounts& counts)
-    : m_text(text), m_marker(marker) {
+}  // namespace
+
+CMarkerSearch::CMarkerSearch(std::string_view text, std::string_view marker) : m_text(text), m_marker(marker) {
     if (marker.size() < 2) return;
-    for (std::size_t i = 1; i < marker.size(); ++i) {
-        if (counts[static_cast<unsigned char>(marker[i])] < counts[static_cast<unsigned char>(marker[m_nKeyOffset])]) {
+    unsigned nKeyCount = SampledCount(text, marker[0]);
+    for (std::size_t i = 1; i < marker.size() && nKeyCount > 0; ++i) {
+        const unsigned nCount = SampledCount(text, marker[i]);
+        if (nCount < nKeyCount) {
             m_nKeyOffset = i;
+            nKeyCount = nCount;
         }
     }
 }

@@ -1,25 +1,19 @@
 // Repeated search for one marker in one text, as passage extraction does it.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <string_view>
 
 namespace sorvanta {
 
 // Finds the marker by looking for its byte that is rarest in the text (judged
-// from a sample), then comparing the whole marker there. In mark-up every tag
-// begins with "<", so searching by a marker's first byte would stop at every
-// tag; its rarest byte usually lets the search skip whole verses at once.
+// from a few sampled stretches), then comparing the whole marker there. In
+// mark-up every tag begins with "<", so searching by a marker's first byte
+// would stop at every tag; its rarest byte usually lets the search skip whole
+// verses at once.
 class CMarkerSearch {
 public:
-    using ByteCounts = std::array<unsigned, 256>;
-
-    // Byte counts of a few stretches spread over the text: what the searches
-    // in one text judge rarity by.
-    static ByteCounts SampleCounts(std::string_view text);
-
-    CMarkerSearch(std::string_view text, std::string_view marker, const ByteCounts& counts);
+    CMarkerSearch(std::string_view text, std::string_view marker);
 
     // Position of the first occurrence at or after `start`, or npos. An empty
     // marker occurs nowhere.

@@ -23,7 +23,7 @@ TEST(MarkerSearch, FindsWhatAPlainSearchFinds) {
         {"", "<p>"},
     };
     for (const auto& [text, marker] : cases) {
-        const CMarkerSearch search(text, marker, CMarkerSearch::SampleCounts(text));
+        const CMarkerSearch search(text, marker);
         for (std::size_t start = 0; start <= text.size() + 2; ++start) {
             EXPECT_EQ(search.Find(start), FindBytes(text, marker, start)) << text << " / " << marker << " @" << start;
         }
