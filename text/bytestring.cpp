@@ -64,27 +64,35 @@ std::string MakeUpper(std::string_view str) {
     return upper;
 }
 
-void MakeUpperInPlace(std::string& str) {
-    // Eight bytes at a time while they are plain ASCII (most of a module's
-    // configuration file): a to z lose the 0x20 bit; no byte carries into
-    // its neighbour, since every byte stays below 0x100.
+void MakeUpperInPlace(std::span<char> bytes) {
+    // Eight bytes at a time while every byte is plain ASCII or lies in 0xC0 to
+    // 0xFF (the Russian alphabet without "ё"), which is all of a module's
+    // configuration file but a rare byte: a to z and а to я lose their 0x20
+    // bit. The other bytes above 0x7F go through the table.
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
     constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    char* const pText = bytes.data();
+    const std::size_t nSize = bytes.size();
     std::size_t pos = 0;
-    for (; pos + 8 <= str.size(); pos += 8) {
+    for (; pos + 8 <= nSize; pos += 8) {
         std::uint64_t word = 0;
-        std::memcpy(&word, str.data() + pos, 8);
-        if ((word & kHighBits) != 0) {
-            for (std::size_t i = pos; i < pos + 8; ++i) str[i] = UpperCp1251(str[i]);
+        std::memcpy(&word, pText + pos, 8);
+        // Bit 7 of each byte shifted against bits 6 and 5 of the same byte.
+        const std::uint64_t bit6 = word << 1;
+        const std::uint64_t bit5 = word << 2;
+        if ((word & ~bit6 & kHighBits) != 0) {  // a byte in 0x80 to 0xBF
+            for (std::size_t i = pos; i < pos + 8; ++i) pText[i] = UpperCp1251(pText[i]);
             continue;
         }
-        const std::uint64_t atLeastA = word + (0x80 - 'a') * kOnes;
-        const std::uint64_t aboveZ = word + (0x80 - 'z' - 1) * kOnes;
-        const std::uint64_t smallLetters = atLeastA & ~aboveZ & kHighBits;
-        word -= smallLetters >> 2;
-        std::memcpy(str.data() + pos, &word, 8);
+        const std::uint64_t low7 = word & ~kHighBits;  // adding to these never carries into the next byte
+        const std::uint64_t atLeastA = low7 + (0x80 - 'a') * kOnes;
+        const std::uint64_t aboveZ = low7 + (0x80 - 'z' - 1) * kOnes;
+        const std::uint64_t latinSmall = atLeastA & ~aboveZ & ~word & kHighBits;
+        const std::uint64_t cyrillicSmall = word & bit6 & bit5 & kHighBits;  // 0xE0 to 0xFF
+        word -= (latinSmall | cyrillicSmall) >> 2;
+        std::memcpy(pText + pos, &word, 8);
     }
-    for (; pos < str.size(); ++pos) str[pos] = UpperCp1251(str[pos]);
+    for (; pos < nSize; ++pos) pText[pos] = UpperCp1251(pText[pos]);
 }
 
 std::string MakeLower(std::string_view str) {

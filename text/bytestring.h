@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -42,7 +43,7 @@ inline char UpperCp1251(char ch) {
     return static_cast<char>(detail::kUpperCp1251[static_cast<unsigned char>(ch)]);
 }
 std::string MakeUpper(std::string_view str);
-void MakeUpperInPlace(std::string& str);
+void MakeUpperInPlace(std::span<char> bytes);
 // The small letter of a capital; every other byte is returned unchanged.
 std::string MakeLower(std::string_view str);
 

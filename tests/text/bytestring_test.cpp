@@ -42,13 +42,16 @@ TEST(ByteString, MakeUpperFollowsCodePage1251) {
 }
 
 TEST(ByteString, MakeUpperAgreesWithTheTableAtEveryLengthAndAlignment) {
-    std::string all;
+    // Stretches of ASCII mixed with the Russian alphabet, with and without "ё",
+    // then every byte value among long plain-ASCII stretches.
+    std::string all = Cp("ShortName = Быт Бытие Gen Ge; АЯая`{@[ ЖжЩщЪъ Ёё ЯЯЯяяяя zZ Откр Rev Ин Иоан Jn 1Ин ");
     for (int round = 0; round < 3; ++round) {
         for (int byte = 0; byte < 256; ++byte) all += static_cast<char>(byte);
-        all += "abcxyz{}`@AZaz09 hello world ";  // long plain-ASCII stretches too
+        all += "abcxyz{}`@AZaz09 hello world ";
     }
     for (std::size_t begin = 0; begin < 9; ++begin) {
-        for (std::size_t length : {0u, 1u, 7u, 8u, 9u, 31u, 300u}) {
+        for (std::size_t length : {std::size_t{0}, std::size_t{1}, std::size_t{7}, std::size_t{8}, std::size_t{9},
+                                   std::size_t{31}, std::size_t{300}, std::string::npos}) {
             const std::string part = all.substr(begin, length);
             std::string expected;
             for (char ch : part) expected += UpperCp1251(ch);
