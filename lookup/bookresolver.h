@@ -13,9 +13,10 @@ std::string DirectoryOf(std::string_view strPath);
 // when the book cannot be resolved: an empty abbreviation, a configuration
 // file that cannot be read, or no line holding the abbreviation as a whole
 // word with a line holding "=" two lines above it. The first matching line
-// from the top wins; the book file name is the upper-cased text after the
-// first "=" of that line two above: upper-cased, as the line was compared.
-// The file is found whatever its letter case when it is opened.
+// from the top wins (lines are compared upper-cased); the book file name is
+// the text after the first "=" of that line two above, in the letters the
+// configuration file writes it in. The file is found whatever its letter case
+// when it is opened.
 std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath);
 
 }  // namespace sorvanta
