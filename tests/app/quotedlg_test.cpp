@@ -179,8 +179,7 @@ private slots:
         QVERIFY(!pDlg->m_pHook->isVisible());
         const long nBefore = pDlg->m_pHook->EventsPassed();
         pDlg->update();
-        QTest::qWait(10);
-        QVERIFY(pDlg->m_pHook->EventsPassed() > nBefore);
+        QTRY_VERIFY(pDlg->m_pHook->EventsPassed() > nBefore);
         pDlg->reject();
         QVERIFY(pDlg->m_pHook == nullptr);
         QVERIFY(FindHookWnd(pDlg.get()) == nullptr);

@@ -35,7 +35,7 @@ protected:
 
     Strings LogLines() const {
         // A started program writes its line a moment later.
-        for (int attempt = 0; attempt < 200 && ReapFinishedChildren() > 0; ++attempt) {
+        for (int attempt = 0; attempt < 1000 && ReapFinishedChildren() > 0; ++attempt) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         Strings lines;
