@@ -1,7 +1,8 @@
 // libFuzzer harness for the pure lookup steps. SORVANTA_FUZZ_STEP (0 parse,
-// 1 extract, 2 clean, 3 marker search against a plain search) fixes the
-// step; without it the first input byte picks it. The input is split at NUL
-// bytes into the step's arguments.
+// 1 extract, 2 clean, 3 marker search against a plain search, 4 upper-casing
+// eight bytes at a time against the table byte by byte) fixes the step;
+// without it the first input byte picks it. The input is split at NUL bytes
+// into the step's arguments.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -39,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     if (fixedStep != nullptr) {
         step = std::atoi(fixedStep);
     } else if (!data.empty()) {
-        step = static_cast<unsigned char>(data.front()) % 4;
+        step = static_cast<unsigned char>(data.front()) % 5;
         data.remove_prefix(1);
     }
     switch (step) {
@@ -60,6 +61,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             const auto parts = SplitAtNul(data, 2);
             const std::string text = sorvanta::CleanPassage(parts[0], parts[1]);
             if (text.size() > parts[0].size() || text.find('<') != std::string::npos) __builtin_trap();
+            break;
+        }
+        case 4: {
+            std::string expected(data);
+            for (char& ch : expected) ch = sorvanta::UpperCp1251(ch);
+            if (sorvanta::MakeUpper(data) != expected) __builtin_trap();
             break;
         }
         default: {
