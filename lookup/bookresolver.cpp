@@ -69,11 +69,8 @@ std::string DirectoryOf(std::string_view strPath) {
 
 std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath) {
     const Reference reference = ParseReference(MakeUpper(strVerse));
-    if (reference.m_strBook.empty()) return {};
-    // The abbreviation is sought as a whole word: it starts its line or follows
-    // a byte that is neither a letter nor a digit, and a blank or the line's
-    // end follows it. The first match from the top whose line has a line
-    // with "=" two lines above it names the book file.
+    // The first occurrence from the top that is a whole word with a file
+    // name two lines above it names the book file.
     const std::string_view word = TrimRight(reference.m_strBook);
     if (word.empty() || word.find('\n') != std::string_view::npos) return {};  // it could never lie within one line
 
