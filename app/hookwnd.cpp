@@ -23,7 +23,7 @@ bool CHookWnd::eventFilter(QObject* pWatched, QEvent* pEvent) {
 }
 
 CHookWnd* FindHookWnd(QWidget* pWindow) {
-    return pWindow->findChild<CHookWnd*>(kHookObjectName, Qt::FindDirectChildrenOnly);
+    return pWindow->findChild<CHookWnd*>(QLatin1String(kHookObjectName), Qt::FindDirectChildrenOnly);
 }
 
 void RemoveHook(QWidget* pWindow) {

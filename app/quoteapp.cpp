@@ -3,8 +3,8 @@
 #include <QFileInfo>
 
 #include "app/quotedlg.h"
-#include "app/singleinstance.h"
-#include "app/terminationwatcher.h"
+#include "platform/singleinstance.h"
+#include "platform/terminationwatcher.h"
 
 namespace sorvanta {
 

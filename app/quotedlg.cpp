@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "app/hookwnd.h"
-#include "app/messagebox.h"
-#include "app/qtext.h"
+#include "ui/messagebox.h"
+#include "ui/qtext.h"
 #include "ui_quotedlg.h"
 
 namespace sorvanta {

@@ -11,9 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "app/dialog.h"
-#include "app/hotkeys.h"
+#include "ui/dialog.h"
+#include "platform/hotkeys.h"
 #include "app/trayrecord.h"
+#include "launcher/hoststarter.h"
+#include "settings/settingsstore.h"
 
 class QComboBox;
 class QMenu;
@@ -70,6 +72,8 @@ public:
     int LookUpAndCopy();
 
     // Settings
+    CSettingsValues SettingsValues() const;
+    void ApplySettingsValues(const CSettingsValues& values);
     void LoadSettings();
     void SaveSettings();
     void RegisterHotkeys();  // unregisters and registers both hot keys
@@ -126,6 +130,7 @@ private:
     QSystemTrayIcon* m_pTrayIcon = nullptr;
     QPointer<QMenu> m_pTrayMenu;
     std::optional<bool> m_bTrayAvailable;
+    CHostStarter m_hostStarter;
     bool m_bDestroyed = false;
 };
 

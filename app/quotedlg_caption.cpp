@@ -10,9 +10,13 @@ namespace sorvanta {
 
 namespace {
 
-// Where the picture goes and where a press counts, from the window's right edge.
+// Where the picture goes and where a press counts, from the window's right
+// edge. A press counts strictly inside the edges: between 19 and 5 pixels
+// from the right and between 5 and 19 pixels from the top.
 constexpr int kButtonLeftFromRight = 19;
 constexpr int kButtonTop = 5;
+constexpr int kHitRightFromRight = 5;
+constexpr int kHitBottom = 19;
 
 }  // namespace
 
@@ -40,7 +44,8 @@ void CQuoteDlg::DrawCaptionButton(QPainter& painter) const {
 
 bool CQuoteDlg::IsOnCaptionButton(QPoint windowPos) const {
     const int nWidth = width();
-    return nWidth - 19 < windowPos.x() && windowPos.x() < nWidth - 5 && 5 < windowPos.y() && windowPos.y() < 19;
+    return nWidth - kButtonLeftFromRight < windowPos.x() && windowPos.x() < nWidth - kHitRightFromRight &&
+           kButtonTop < windowPos.y() && windowPos.y() < kHitBottom;
 }
 
 void CQuoteDlg::paintEvent(QPaintEvent* pEvent) {

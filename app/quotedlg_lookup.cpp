@@ -1,8 +1,8 @@
 // The main window's module list and the OK command.
 #include <QComboBox>
 
-#include "app/messagebox.h"
-#include "app/qtext.h"
+#include "ui/messagebox.h"
+#include "ui/qtext.h"
 #include "app/quotedlg.h"
 #include "lookup/lookup.h"
 #include "modules/catalogue.h"
@@ -73,7 +73,7 @@ int CQuoteDlg::LookUpAndCopy() {
     } else {
         // Without the quote window the quotation goes to the clipboard at once:
         // hiding without copying would report a copy that never happened.
-        CopyToClipboard(result.m_strQuotation);
+        if (!CopyToClipboard(result.m_strQuotation)) AfxMessageBox(ClipboardFailureMessage());
         HideToTray();
     }
     return 1;

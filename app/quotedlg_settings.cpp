@@ -7,9 +7,11 @@
 
 namespace sorvanta {
 
-void CQuoteDlg::LoadSettings() {
-    QSettings profile;
-    const CSettingsValues values = LoadSettingsValues(profile);
+CSettingsValues CQuoteDlg::SettingsValues() const {
+    return CSettingsValues{m_strDirectory, m_bTrayDef, m_bShowDlg, m_chHotkeyLaunch, m_chHotkeyRestore};
+}
+
+void CQuoteDlg::ApplySettingsValues(const CSettingsValues& values) {
     m_strDirectory = values.m_strDirectory;
     m_bTrayDef = values.m_bTrayDef;
     m_bShowDlg = values.m_bShowDlg;
@@ -17,21 +19,20 @@ void CQuoteDlg::LoadSettings() {
     m_chHotkeyRestore = values.m_chHotkeyRestore;
 }
 
+void CQuoteDlg::LoadSettings() {
+    QSettings profile;
+    ApplySettingsValues(LoadSettingsValues(profile));
+}
+
 void CQuoteDlg::SaveSettings() {
     QSettings profile;
-    SaveSettingsValues(profile, CSettingsValues{m_strDirectory, m_bTrayDef, m_bShowDlg, m_chHotkeyLaunch,
-                                                m_chHotkeyRestore});
+    SaveSettingsValues(profile, SettingsValues());
 }
 
 void CQuoteDlg::OnSettings() {
-    CSettingsDlg dlg(this);
+    CSettingsDlg dlg(SettingsValues(), this);
     if (dlg.exec() != QDialog::Accepted) return;
-    m_strDirectory = dlg.m_strDirectory;
-    m_bTrayDef = dlg.m_bTrayDef;
-    m_bShowDlg = dlg.m_bShowDlg;
-    // An empty field stores the character 0.
-    m_chHotkeyLaunch = dlg.m_strHotkeyLaunch.empty() ? '\0' : dlg.m_strHotkeyLaunch.front();
-    m_chHotkeyRestore = dlg.m_strHotkeyRestore.empty() ? '\0' : dlg.m_strHotkeyRestore.front();
+    ApplySettingsValues(dlg.Values());
     RegisterHotkeys();
     ScanModules();
 }

@@ -4,11 +4,9 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QTimer>
 
-#include "app/messagebox.h"
+#include "ui/messagebox.h"
 #include "app/quotedlg.h"
-#include "launcher/hostlauncher.h"
 
 namespace sorvanta {
 
@@ -133,24 +131,8 @@ void CQuoteDlg::OnHotKey(int nId) {
 }
 
 void CQuoteDlg::LaunchHost() {
-    CLaunchSearch search;
-    search.m_strOwnDirectory = QCoreApplication::applicationDirPath().toStdString();
-    const char* path = std::getenv("PATH");
-    search.m_arrPath = SplitSearchPath(path != nullptr ? path : "");
-    const std::string strMessage = LaunchMessage(LaunchProgram(kHostProgram, search));
-    if (!strMessage.empty()) AfxMessageBox(QString::fromStdString(strMessage));
-
-    // Collect the exit status of ended hosts now and then, so none is left a zombie.
-    auto* pReaper = findChild<QTimer*>(QStringLiteral("reaper"));
-    if (pReaper == nullptr) {
-        pReaper = new QTimer(this);
-        pReaper->setObjectName(QStringLiteral("reaper"));
-        pReaper->setInterval(1000);
-        connect(pReaper, &QTimer::timeout, pReaper, [pReaper] {
-            if (ReapFinishedChildren() == 0) pReaper->stop();
-        });
-    }
-    if (ReapFinishedChildren() > 0) pReaper->start();
+    const QString message = m_hostStarter.StartHost();
+    if (!message.isEmpty()) AfxMessageBox(message);
 }
 
 }  // namespace sorvanta

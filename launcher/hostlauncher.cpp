@@ -105,12 +105,12 @@ int ReapFinishedChildren() {
     return static_cast<int>(children.size());
 }
 
-std::string LaunchMessage(CLaunchOutcome outcome) {
+std::u8string_view LaunchMessage(CLaunchOutcome outcome) {
     switch (outcome) {
-        case CLaunchOutcome::OutOfMemory: return "Не хватает памяти";
-        case CLaunchOutcome::FileNotFound: return "Файл не найден";
-        case CLaunchOutcome::PathNotFound: return "Путь не найден";
-        case CLaunchOutcome::BadFormat: return "Неверный формат exe-файла";
+        case CLaunchOutcome::OutOfMemory: return u8"Не хватает памяти";
+        case CLaunchOutcome::FileNotFound: return u8"Файл не найден";
+        case CLaunchOutcome::PathNotFound: return u8"Путь не найден";
+        case CLaunchOutcome::BadFormat: return u8"Неверный формат exe-файла";
         case CLaunchOutcome::Started:
         case CLaunchOutcome::OtherFailure: return {};
     }

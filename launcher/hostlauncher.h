@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sorvanta {
@@ -36,7 +37,8 @@ CLaunchOutcome LaunchProgram(const std::string& strName, const CLaunchSearch& se
 // many are still running.
 int ReapFinishedChildren();
 
-// The message for the outcome (UTF-8), or "" when nothing is reported.
-std::string LaunchMessage(CLaunchOutcome outcome);
+// The message for the outcome, or "" when nothing is reported. UTF-8, unlike
+// the core's code page 1251 texts, hence its own character type.
+std::u8string_view LaunchMessage(CLaunchOutcome outcome);
 
 }  // namespace sorvanta

@@ -3,20 +3,16 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "app/messagebox.h"
-#include "app/qtext.h"
+#include "ui/qtext.h"
 
 namespace sorvanta {
 
 bool CopyToClipboard(const std::string& strCp1251) {
     QClipboard* pClipboard = QGuiApplication::clipboard();
     const QString text = ToQString(strCp1251);
-    if (pClipboard != nullptr) {
-        pClipboard->setText(text, QClipboard::Clipboard);
-        if (pClipboard->text(QClipboard::Clipboard) == text) return true;
-    }
-    AfxMessageBox(QStringLiteral("Не могу открыть буфер обмена"));
-    return false;
+    if (pClipboard == nullptr) return false;
+    pClipboard->setText(text, QClipboard::Clipboard);
+    return pClipboard->text(QClipboard::Clipboard) == text;
 }
 
 }  // namespace sorvanta

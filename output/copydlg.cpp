@@ -6,7 +6,8 @@
 #include <QTextDocument>
 #include <qdrawutil.h>
 
-#include "app/qtext.h"
+#include "ui/messagebox.h"
+#include "ui/qtext.h"
 #include "output/clipboard.h"
 #include "ui_copydlg.h"
 
@@ -75,7 +76,8 @@ void CCopyDlg::accept() {
 
 void CCopyDlg::OnCopy() {
     UpdateData(true);
-    CopyToClipboard(m_strText);  // a failure is reported there; the window still ends with OK
+    // A failed copy is reported; the window still ends with OK.
+    if (!CopyToClipboard(m_strText)) AfxMessageBox(ClipboardFailureMessage());
     QDialog::accept();
 }
 

@@ -2,7 +2,7 @@
 // puts the text as it stands on the clipboard.
 #pragma once
 
-#include "app/dialog.h"
+#include "ui/dialog.h"
 #include <memory>
 #include <string>
 

@@ -11,7 +11,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "app/qtext.h"
+#include "ui/qtext.h"
 #include "text/bytestring.h"
 
 namespace sorvanta {

@@ -1,8 +1,7 @@
 #include "settings/settingsdlg.h"
 
-#include "app/messagebox.h"
-#include "app/qtext.h"
-#include "app/quotedlg.h"
+#include "ui/messagebox.h"
+#include "ui/qtext.h"
 #include "settings/folderpicker.h"
 #include "ui_settingsdlg.h"
 
@@ -10,14 +9,20 @@ namespace sorvanta {
 
 namespace {
 
-// A hot-key character as a field's text: the character 0 shows an empty field.
+// A hot-key character as a field's text, and back: the character 0 is an
+// empty field, and a field's first byte is its character.
 std::string HotkeyText(char ch) {
     return ch == '\0' ? std::string() : std::string(1, ch);
 }
 
+char HotkeyChar(const std::string& strText) {
+    return strText.empty() ? '\0' : strText.front();
+}
+
 }  // namespace
 
-CSettingsDlg::CSettingsDlg(QWidget* pParent) : CDialog(pParent), m_pUi(std::make_unique<Ui::CSettingsDlg>()) {
+CSettingsDlg::CSettingsDlg(const CSettingsValues& ownerValues, QWidget* pParent)
+    : CDialog(pParent), m_pUi(std::make_unique<Ui::CSettingsDlg>()), m_ownerValues(ownerValues) {
     m_pUi->setupUi(this);
     setFixedSize(size());
     connect(m_pUi->buttonSave, &QPushButton::clicked, this, &CSettingsDlg::accept);
@@ -28,13 +33,11 @@ CSettingsDlg::CSettingsDlg(QWidget* pParent) : CDialog(pParent), m_pUi(std::make
 CSettingsDlg::~CSettingsDlg() = default;
 
 bool CSettingsDlg::OnInitDialog() {
-    if (const auto* pOwner = qobject_cast<const CQuoteDlg*>(parentWidget())) {
-        m_strDirectory = pOwner->m_strDirectory;
-        m_bTrayDef = pOwner->m_bTrayDef;
-        m_bShowDlg = pOwner->m_bShowDlg;
-        m_strHotkeyLaunch = HotkeyText(pOwner->m_chHotkeyLaunch);
-        m_strHotkeyRestore = HotkeyText(pOwner->m_chHotkeyRestore);
-    }
+    m_strDirectory = m_ownerValues.m_strDirectory;
+    m_bTrayDef = m_ownerValues.m_bTrayDef;
+    m_bShowDlg = m_ownerValues.m_bShowDlg;
+    m_strHotkeyLaunch = HotkeyText(m_ownerValues.m_chHotkeyLaunch);
+    m_strHotkeyRestore = HotkeyText(m_ownerValues.m_chHotkeyRestore);
     UpdateData(false);
     m_pUi->buttonSave->setFocus();
     return true;
@@ -63,6 +66,11 @@ bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
     m_strHotkeyLaunch = FromQString(m_pUi->editHotkeyLaunch->text());
     m_strHotkeyRestore = FromQString(m_pUi->editHotkeyRestore->text());
     return true;
+}
+
+CSettingsValues CSettingsDlg::Values() const {
+    return CSettingsValues{m_strDirectory, m_bTrayDef, m_bShowDlg, HotkeyChar(m_strHotkeyLaunch),
+                           HotkeyChar(m_strHotkeyRestore)};
 }
 
 void CSettingsDlg::accept() {

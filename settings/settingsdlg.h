@@ -1,10 +1,13 @@
 // The settings dialog: module root, the two options and the hot-key
-// characters, read from the main window on every opening.
+// characters. It opens with the owner's current values and gives back the
+// values chosen.
 #pragma once
 
-#include "app/dialog.h"
 #include <memory>
 #include <string>
+
+#include "settings/settingsstore.h"
+#include "ui/dialog.h"
 
 namespace Ui {
 class CSettingsDlg;
@@ -15,8 +18,8 @@ namespace sorvanta {
 class CSettingsDlg : public CDialog {
     Q_OBJECT
 public:
-    // The parent is the main window; its values fill the dialog.
-    explicit CSettingsDlg(QWidget* pParent);
+    // `ownerValues` are the owner's settings; they fill the dialog when it opens.
+    CSettingsDlg(const CSettingsValues& ownerValues, QWidget* pParent);
     ~CSettingsDlg() override;
 
     std::string m_strDirectory;      // native path
@@ -29,6 +32,10 @@ public:
     // refuses a hot-key field of more than one character (with a message).
     bool UpdateData(bool bSaveAndValidate);
 
+    // The values as the dialog holds them; an empty hot-key field gives the
+    // character 0.
+    CSettingsValues Values() const;
+
 public slots:
     void accept() override;
     void OnBrowse();
@@ -37,6 +44,7 @@ private:
     bool OnInitDialog() override;
 
     std::unique_ptr<Ui::CSettingsDlg> m_pUi;
+    CSettingsValues m_ownerValues;
 };
 
 }  // namespace sorvanta

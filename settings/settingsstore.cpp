@@ -2,7 +2,8 @@
 
 #include <QSettings>
 
-#include "app/qtext.h"
+#include "platform/log.h"
+#include "ui/qtext.h"
 
 namespace sorvanta {
 
@@ -46,6 +47,9 @@ void SaveSettingsValues(QSettings& profile, const CSettingsValues& values) {
     profile.setValue(kHotkeyRestore, ProfileIntOfChar(values.m_chHotkeyRestore));
     profile.endGroup();
     profile.sync();
+    if (profile.status() != QSettings::NoError) {
+        qCWarning(lcSorvanta) << "the settings could not be written to" << profile.fileName();
+    }
 }
 
 }  // namespace sorvanta

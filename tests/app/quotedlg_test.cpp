@@ -9,7 +9,7 @@
 #include <QtTest>
 
 #include "app/hookwnd.h"
-#include "app/qtext.h"
+#include "ui/qtext.h"
 #include "app/quotedlg.h"
 #include "output/copydlg.h"
 #include "support/guifixture.h"

@@ -74,24 +74,24 @@ TEST_F(LaunchTest, FailuresMapOntoTheirMessages) {
     struct Case {
         std::string strDir;
         CLaunchOutcome outcome;
-        std::string strMessage;
+        std::u8string_view strMessage;
     };
     const Case cases[] = {
-        {"noexec", CLaunchOutcome::BadFormat, "Неверный формат exe-файла"},
-        {"noshebang", CLaunchOutcome::BadFormat, "Неверный формат exe-файла"},
-        {"nointerpreter", CLaunchOutcome::PathNotFound, "Путь не найден"},
-        {"windows", CLaunchOutcome::BadFormat, "Неверный формат exe-файла"},  // no wine to run it
-        {"notadir", CLaunchOutcome::FileNotFound, "Файл не найден"},         // a file where a folder should be
-        {"missing", CLaunchOutcome::FileNotFound, "Файл не найден"},
+        {"noexec", CLaunchOutcome::BadFormat, u8"Неверный формат exe-файла"},
+        {"noshebang", CLaunchOutcome::BadFormat, u8"Неверный формат exe-файла"},
+        {"nointerpreter", CLaunchOutcome::PathNotFound, u8"Путь не найден"},
+        {"windows", CLaunchOutcome::BadFormat, u8"Неверный формат exe-файла"},  // no wine to run it
+        {"notadir", CLaunchOutcome::FileNotFound, u8"Файл не найден"},         // a file where a folder should be
+        {"missing", CLaunchOutcome::FileNotFound, u8"Файл не найден"},
     };
     for (const Case& c : cases) {
         const CLaunchOutcome outcome = LaunchProgram(kHostProgram, {"", {m_dir.Path() + "/" + c.strDir}});
         EXPECT_EQ(outcome, c.outcome) << c.strDir;
         EXPECT_EQ(LaunchMessage(outcome), c.strMessage) << c.strDir;
     }
-    EXPECT_EQ(LaunchMessage(CLaunchOutcome::Started), "");
-    EXPECT_EQ(LaunchMessage(CLaunchOutcome::OtherFailure), "");
-    EXPECT_EQ(LaunchMessage(CLaunchOutcome::OutOfMemory), "Не хватает памяти");
+    EXPECT_EQ(LaunchMessage(CLaunchOutcome::Started), u8"");
+    EXPECT_EQ(LaunchMessage(CLaunchOutcome::OtherFailure), u8"");
+    EXPECT_EQ(LaunchMessage(CLaunchOutcome::OutOfMemory), u8"Не хватает памяти");
 }
 
 TEST_F(LaunchTest, AWindowsProgramStartsThroughWineFromThePath) {

@@ -9,7 +9,7 @@
 #include <QTreeView>
 #include <QtTest>
 
-#include "app/qtext.h"
+#include "ui/qtext.h"
 #include "app/quotedlg.h"
 #include "settings/folderpicker.h"
 #include "settings/settingsdlg.h"

@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/messagebox.h"
+#include "ui/messagebox.h"
 #include "app/quotedlg.h"
 #include "support/recordinghotkeys.h"
 

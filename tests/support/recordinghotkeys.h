@@ -4,7 +4,7 @@
 #include <tuple>
 #include <vector>
 
-#include "app/hotkeys.h"
+#include "platform/hotkeys.h"
 
 namespace sorvanta::test {
 

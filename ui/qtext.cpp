@@ -1,4 +1,4 @@
-#include "app/qtext.h"
+#include "ui/qtext.h"
 
 #include <QFile>
 

@@ -10,8 +10,9 @@
 #include <map>
 #include <vector>
 
-#include "app/hotkeys.h"
-#include "app/nohotkeys.h"
+#include "platform/hotkeys.h"
+#include "platform/log.h"
+#include "platform/nohotkeys.h"
 #include "text/codec.h"
 
 namespace sorvanta {
@@ -83,7 +84,10 @@ public:
     bool RegisterHotKey(int nId, unsigned nModifiers, char chKey) override {
         UnregisterHotKey(nId);
         const KeyCode keycode = KeyOfCharacter(m_pDisplay, chKey);
-        if (keycode == 0) return false;
+        if (keycode == 0) {
+            qCWarning(lcSorvanta, "hot key %d: no key of the keyboard layout gives the character", nId);
+            return false;
+        }
         const CGrab grab{keycode, X11Modifiers(nModifiers)};
 
         XSync(m_pDisplay, False);
@@ -96,6 +100,7 @@ public:
         XSetErrorHandler(previous);
         if (g_bGrabFailed) {
             Ungrab(grab);  // keep no half-registered hot key
+            qCWarning(lcSorvanta, "hot key %d: another program holds the combination", nId);
             return false;
         }
         m_grabs[nId] = grab;

@@ -1,4 +1,4 @@
-#include "app/dialog.h"
+#include "ui/dialog.h"
 
 namespace sorvanta {
 

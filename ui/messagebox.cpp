@@ -1,9 +1,9 @@
-#include "app/messagebox.h"
+#include "ui/messagebox.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-#include "app/qtext.h"
+#include "ui/qtext.h"
 
 namespace sorvanta {
 

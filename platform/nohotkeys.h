@@ -1,7 +1,7 @@
 // The hot-key layer of a platform without system-wide hot keys.
 #pragma once
 
-#include "app/hotkeys.h"
+#include "platform/hotkeys.h"
 
 namespace sorvanta {
 

@@ -1,6 +1,6 @@
 // Platforms without system-wide hot keys: every registration fails silently.
-#include "app/hotkeys.h"
-#include "app/nohotkeys.h"
+#include "platform/hotkeys.h"
+#include "platform/nohotkeys.h"
 
 namespace sorvanta {
 

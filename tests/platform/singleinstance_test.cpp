@@ -5,7 +5,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 
-#include "app/singleinstance.h"
+#include "platform/singleinstance.h"
 
 using namespace sorvanta;
 

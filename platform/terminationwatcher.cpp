@@ -1,4 +1,4 @@
-#include "app/terminationwatcher.h"
+#include "platform/terminationwatcher.h"
 
 #include <QSocketNotifier>
 #include <csignal>

@@ -1,9 +1,11 @@
-#include "app/singleinstance.h"
+#include "platform/singleinstance.h"
 
 #include <QDir>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <unistd.h>
+
+#include "platform/log.h"
 
 namespace sorvanta {
 
@@ -35,7 +37,9 @@ bool CSingleInstance::Acquire() {
     if (m_lock.tryLock(kWaitMs)) {
         QLocalServer::removeServer(m_strSocket);  // left by a program that died
         m_server.setSocketOptions(QLocalServer::UserAccessOption);
-        m_server.listen(m_strSocket);
+        if (!m_server.listen(m_strSocket)) {
+            qCWarning(lcSorvanta) << "a second start cannot reach this program:" << m_server.errorString();
+        }
         connect(&m_server, &QLocalServer::newConnection, this, [this] {
             while (QLocalSocket* pClient = m_server.nextPendingConnection()) {
                 connect(pClient, &QLocalSocket::readyRead, this, [this, pClient] {
