@@ -66,6 +66,9 @@ void CQuoteDlg::UpdateData(bool bSaveAndValidate) {
 bool CQuoteDlg::OnInitDialog() {
     m_comboModules = m_pUi->m_comboModules;
     m_comboVerse = m_pUi->m_comboVerse;
+    // The reference field never changes what is typed: no inline completion
+    // from the history, which stays reachable through the drop-down list.
+    m_comboVerse->setCompleter(nullptr);
     UpdateData(false);
 
     m_pHook = new CHookWnd;
@@ -81,6 +84,12 @@ bool CQuoteDlg::OnInitDialog() {
     InitTrayIcon();
     ScanModules();
     qApp->installEventFilter(this);
+    // The control that had the focus last gets it back when the window is
+    // active again, as a dialog does. Moves the platform makes while the
+    // window hides are not the person's.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* pNow) {
+        if (pNow != nullptr && pNow != this && pNow->window() == this && isVisible()) m_pLastFocus = pNow;
+    });
     if (m_bTrayDef != 0) {
         QMetaObject::invokeMethod(this, [this] { OnSize(kSizeMinimized); }, Qt::QueuedConnection);
     } else {

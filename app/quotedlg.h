@@ -113,6 +113,8 @@ public slots:
 protected:
     bool OnInitDialog() override;
     void changeEvent(QEvent* pEvent) override;
+    void showEvent(QShowEvent* pEvent) override;
+    void focusInEvent(QFocusEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
     void mousePressEvent(QMouseEvent* pEvent) override;
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
@@ -122,13 +124,17 @@ private:
     void OnHotKey(int nId);
     void AddToHistory(const std::string& strVerse);
     void OnTrayActivated(QSystemTrayIcon::ActivationReason reason);
-    void RestoreWindow(bool bActivate);
+    void RestoreWindow();
+    // Gives the focus back to the control that had it last (the reference
+    // field at first) and selects an edit field's text, so typing replaces it.
+    void RestoreFocus();
 
     std::unique_ptr<Ui::CQuoteDlgClient> m_pUi;
     QWidget* m_pClient = nullptr;
     std::unique_ptr<CHotkeyLayer> m_pHotkeys;
     QSystemTrayIcon* m_pTrayIcon = nullptr;
     QPointer<QMenu> m_pTrayMenu;
+    QPointer<QWidget> m_pLastFocus;
     std::optional<bool> m_bTrayAvailable;
     CHostStarter m_hostStarter;
     bool m_bDestroyed = false;

@@ -1,8 +1,10 @@
 // The main window in the tray: the tray icon and its menu, the hot keys, the
 // Escape key and the hidden and shown states.
 #include <QApplication>
+#include <QComboBox>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 
 #include "ui/messagebox.h"
@@ -46,7 +48,7 @@ int CQuoteDlg::OnTrayNotify(unsigned wParam, unsigned lParam) {
             ShowTrayMenu();
             break;
         case CTrayMouse::LeftDown:
-            RestoreWindow(true);
+            RestoreWindow();
             break;
         default:
             break;  // moves, releases and double clicks change nothing
@@ -66,24 +68,45 @@ void CQuoteDlg::ShowTrayMenu() {
 }
 
 void CQuoteDlg::BringToFront() {
-    RestoreWindow(true);
+    RestoreWindow();
 }
 
 void CQuoteDlg::OnMenuRestore() {
-    RestoreWindow(false);
+    RestoreWindow();
 }
 
 void CQuoteDlg::OnMenuClose() {
     reject();
 }
 
-void CQuoteDlg::RestoreWindow(bool bActivate) {
+// Every way back (the tray icon, its menu, the hot key, a second start) shows
+// the window in front and active: the person asked for it, and a window
+// restored behind others would be lost.
+void CQuoteDlg::RestoreWindow() {
     showNormal();
-    if (!bActivate) return;
     show();
     raise();
     activateWindow();
-    setFocus();
+    RestoreFocus();  // what the focus given to a dialog does
+}
+
+void CQuoteDlg::RestoreFocus() {
+    QWidget* pTarget = m_pLastFocus ? m_pLastFocus.data() : static_cast<QWidget*>(m_comboVerse);
+    if (pTarget == nullptr) return;
+    pTarget->setFocus(Qt::ActiveWindowFocusReason);
+    if (pTarget == m_comboVerse || pTarget == m_comboVerse->lineEdit()) m_comboVerse->lineEdit()->selectAll();
+}
+
+void CQuoteDlg::focusInEvent(QFocusEvent* pEvent) {
+    CDialog::focusInEvent(pEvent);
+    RestoreFocus();  // the window itself never keeps the focus
+}
+
+void CQuoteDlg::showEvent(QShowEvent* pEvent) {
+    CDialog::showEvent(pEvent);
+    // Only the first show centres the window; later ones keep where the
+    // person left it.
+    setAttribute(Qt::WA_Moved, true);
 }
 
 void CQuoteDlg::PostMinimize() {
@@ -108,7 +131,11 @@ void CQuoteDlg::OnSize(int nType) {
 void CQuoteDlg::changeEvent(QEvent* pEvent) {
     QDialog::changeEvent(pEvent);
     if (pEvent->type() == QEvent::WindowStateChange && isMinimized()) OnSize(kSizeMinimized);
-    if (pEvent->type() == QEvent::ActivationChange) update();  // the caption's look follows activation
+    if (pEvent->type() == QEvent::ActivationChange) {
+        update();  // the caption's look follows activation
+        // After the platform has settled the activation and its own focus.
+        if (isActiveWindow() && IsInitialised()) QMetaObject::invokeMethod(this, [this] { RestoreFocus(); }, Qt::QueuedConnection);
+    }
 }
 
 bool CQuoteDlg::eventFilter(QObject* pWatched, QEvent* pEvent) {
@@ -127,7 +154,7 @@ bool CQuoteDlg::PreTranslateMessage(QObject* pReceiver, QEvent* pEvent) {
 
 void CQuoteDlg::OnHotKey(int nId) {
     if (nId == kHotkeyLaunch) LaunchHost();
-    if (nId == kHotkeyRestore) RestoreWindow(false);
+    if (nId == kHotkeyRestore) RestoreWindow();
 }
 
 void CQuoteDlg::LaunchHost() {

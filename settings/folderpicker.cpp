@@ -11,6 +11,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "ui/messagebox.h"
 #include "ui/qtext.h"
 #include "text/bytestring.h"
 
@@ -18,9 +19,10 @@ namespace sorvanta {
 
 namespace {
 
-// The picker's window: a title line, the folder tree, a line with the chosen
-// folder's path (typing a path there and Enter chooses it), a status line,
-// OK and Cancel.
+// The picker's window: a title line, the folder tree (hidden folders too: a
+// module root often lies inside a Wine prefix such as ~/.wine), a line with
+// the chosen folder's path (typing a path there and Enter chooses it), a
+// status line, OK and Cancel.
 class CFolderPickerDialog : public QDialog {
 public:
     CFolderPickerDialog(CFolderPicker& picker, QWidget* pOwner) : QDialog(pOwner), m_picker(picker) {
@@ -31,7 +33,7 @@ public:
         pLayout->addWidget(pTitle);
 
         m_pModel = new QFileSystemModel(this);
-        m_pModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+        m_pModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden);
         const QString root = picker.m_strRoot.empty() ? QStringLiteral("/") : PathToQString(picker.m_strRoot);
         m_pModel->setRootPath(root);
         m_pTree = new QTreeView(this);
@@ -54,12 +56,14 @@ public:
         m_pOk = pButtons->button(QDialogButtonBox::Ok);
         m_pOk->setEnabled(false);  // nothing is chosen yet
         pButtons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+        // Enter in the path line is the path line's own; no button takes it.
+        for (QAbstractButton* pButton : pButtons->buttons()) static_cast<QPushButton*>(pButton)->setAutoDefault(false);
         pLayout->addWidget(pButtons);
         connect(pButtons, &QDialogButtonBox::accepted, this, &QDialog::accept);
         connect(pButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
         connect(m_pTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
                 [this](const QModelIndex& current) { OnSelectionChanged(current); });
-        connect(m_pPathLine, &QLineEdit::returnPressed, this, [this] { SelectTypedPath(); });
+        connect(m_pPathLine, &QLineEdit::returnPressed, this, [this] { accept(); });
         resize(360, 420);
 
         if (!picker.m_strInitialFolder.empty()) Select(PathToQString(picker.m_strInitialFolder));
@@ -68,18 +72,27 @@ public:
 
     std::string ChosenPath() const { return m_strChosen; }
 
+    // A path typed into the path line is chosen when it is a folder; anything
+    // else is refused with a message and the picker stays open.
+    void accept() override {
+        const QString typed = m_pPathLine->text().trimmed();
+        if (!typed.isEmpty() && typed != PathToQString(m_strChosen)) {
+            const QFileInfo folder(typed);
+            if (folder.isDir()) Select(folder.absoluteFilePath());
+            if (!folder.isDir() || QFileInfo(PathToQString(m_strChosen)).canonicalFilePath() != folder.canonicalFilePath()) {
+                AfxMessageBox(QStringLiteral("Папка «%1» не найдена.").arg(typed));
+                return;
+            }
+        }
+        if (m_pOk->isEnabled()) QDialog::accept();
+    }
+
 private:
     void Select(const QString& path) {
         const QModelIndex index = m_pModel->index(path);
         if (!index.isValid()) return;
         m_pTree->setCurrentIndex(index);
         m_pTree->scrollTo(index);
-    }
-
-    // A typed folder is chosen when it exists; Enter then confirms it as OK would.
-    void SelectTypedPath() {
-        const QString path = m_pPathLine->text().trimmed();
-        if (QFileInfo(path).isDir()) Select(QFileInfo(path).absoluteFilePath());
     }
 
     void OnSelectionChanged(const QModelIndex& current) {

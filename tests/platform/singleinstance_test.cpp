@@ -11,6 +11,8 @@ using namespace sorvanta;
 
 namespace {
 
+const QString kSecondStart = QStringLiteral("--second-start");
+
 QString UniqueKey() {
     return QStringLiteral("sorvanta-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(QRandomGenerator::global()->generate());
 }
@@ -20,14 +22,18 @@ QString UniqueKey() {
 class CSingleInstanceTest : public QObject {
     Q_OBJECT
 private slots:
+    // The second start runs in a process of its own, as in real use, while
+    // this one serves the request.
     void ASecondStartAsksTheFirstToRestore() {
         const QString key = UniqueKey();
         CSingleInstance first(key);
         QVERIFY(first.Acquire());
         QSignalSpy restores(&first, &CSingleInstance::RestoreRequested);
-        CSingleInstance second(key);
-        QVERIFY(!second.Acquire());
-        QTRY_COMPARE(restores.count(), 1);
+        QProcess second;
+        second.start(QCoreApplication::applicationFilePath(), {kSecondStart, key});
+        QTRY_COMPARE_WITH_TIMEOUT(restores.count(), 1, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 30000);
+        QCOMPARE(second.exitCode(), 1);  // it did not become the running one
     }
 
     void ALockLeftByADeadProgramIsTakenOver() {
@@ -49,5 +55,12 @@ private slots:
     }
 };
 
-QTEST_MAIN(CSingleInstanceTest)
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc == 3 && QString::fromLocal8Bit(argv[1]) == kSecondStart) {
+        return CSingleInstance(QString::fromLocal8Bit(argv[2])).Acquire() ? 0 : 1;
+    }
+    CSingleInstanceTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "singleinstance_test.moc"

@@ -108,14 +108,17 @@ private slots:
         CWindowUnderTest window = OpenSettingsWindow();
         CQuoteDlg& dlg = *window.m_pDlg;
         dlg.m_comboModules->setCurrentIndex(1);
-        for (bool bEscape : {false, true}) {
-            OnNextModal([bEscape](QWidget* pModal) {
+        enum { Click, Escape, EnterOnFocusedCancel };
+        for (int nWay : {Click, Escape, EnterOnFocusedCancel}) {
+            OnNextModal([nWay](QWidget* pModal) {
                 Find<QCheckBox>(pModal, "checkTrayDef")->setChecked(true);
                 Find<QLineEdit>(pModal, "editHotkeyLaunch")->setText(QStringLiteral("q"));
-                if (bEscape) {
-                    QTest::keyClick(pModal, Qt::Key_Escape);
-                } else {
-                    QTest::mouseClick(Find<QPushButton>(pModal, "buttonCancel"), Qt::LeftButton);
+                auto* pCancel = Find<QPushButton>(pModal, "buttonCancel");
+                if (nWay == Click) QTest::mouseClick(pCancel, Qt::LeftButton);
+                if (nWay == Escape) QTest::keyClick(pModal, Qt::Key_Escape);
+                if (nWay == EnterOnFocusedCancel) {
+                    pCancel->setFocus();
+                    QTest::keyClick(pCancel, Qt::Key_Return);
                 }
             });
             dlg.OnSettings();
@@ -202,6 +205,28 @@ private slots:
         QCOMPARE(picker.m_strInitialFolder, PathFromQString(dir.path() + "/good"));
         QCOMPARE(seen, (QStringList{dir.path() + "/good", "Годится", "Не годится"}));
         QCOMPARE(picker.m_nImage, 7);  // cancelling leaves it
+    }
+
+    // A typed path that is no folder is refused with a message, never
+    // replaced by the folder selected in the tree; hidden folders are listed.
+    void PickerRefusesATypedNonFolderAndListsHiddenFolders() {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(".wine/drive_c");
+        CFolderPicker picker;
+        picker.m_strRoot = PathFromQString(dir.path());
+        picker.m_strInitialFolder = PathFromQString(dir.path() + "/.wine");
+        CMessageRecorder recorder;
+        bool bStayedOpen = false;
+        OnNextModal([&](QWidget* pPicker) {
+            QVERIFY(OkOf(pPicker)->isEnabled());  // the hidden folder is there and selected
+            SelectInTree(pPicker, dir.path() + "/missing");
+            bStayedOpen = pPicker->isVisible();
+            SelectInTree(pPicker, dir.path() + "/.wine/drive_c");
+        });
+        QVERIFY(picker.Browse(nullptr));
+        QVERIFY(bStayedOpen);
+        QCOMPARE(recorder.m_messages, QStringList{"Папка «" + dir.path() + "/missing» не найдена."});
+        QCOMPARE(picker.m_strPath, PathFromQString(dir.path() + "/.wine/drive_c"));
     }
 
     void PickerRefusesAMissingRootBeforeAnyWindowOpens() {

@@ -1,0 +1,94 @@
+// The quote window on its own: what it shows, where the focus starts, what
+// each key and button does, and what reaches the clipboard.
+#include <QCheckBox>
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "output/copydlg.h"
+#include "ui/qtext.h"
+#include "support/guifixture.h"
+
+using namespace sorvanta;
+using namespace sorvanta::test;
+
+namespace {
+
+const std::string kPassage = FromQString(QStringLiteral("Кн 1:2-3. Beta\r\n3 Gamma"));
+
+// Runs the window on the passage; `act` drives it from inside its run. A
+// window that `act` left open (a failed check) ends with -1.
+int RunQuoteWindow(CCopyDlg& dlg, std::function<void(CCopyDlg&)> act) {
+    dlg.m_strPassage = kPassage;
+    QTimer::singleShot(0, [&dlg, act = std::move(act)] {
+        act(dlg);
+        if (dlg.isVisible()) dlg.done(-1);
+    });
+    return dlg.exec();
+}
+
+QPushButton* Button(CCopyDlg& dlg, const char* name) {
+    return dlg.findChild<QPushButton*>(QLatin1String(name));
+}
+
+}  // namespace
+
+class CCopyDlgTest : public QObject {
+    Q_OBJECT
+private slots:
+    void CopyPutsTheEditedTextWithLfLineEnds() {
+        CCopyDlg dlg;
+        QString shown;
+        bool bFocusOnCheckBox = false;
+        const int nResult = RunQuoteWindow(dlg, [&](CCopyDlg& d) {
+            shown = d.TextEdit()->toPlainText();
+            bFocusOnCheckBox = qobject_cast<QCheckBox*>(d.focusWidget()) != nullptr;
+            d.TextEdit()->moveCursor(QTextCursor::End);
+            TypeText(d.TextEdit(), QStringLiteral(" (правка)"));
+            QTest::mouseClick(Button(d, "buttonCopy"), Qt::LeftButton);
+        });
+        QCOMPARE(nResult, int(QDialog::Accepted));
+        QCOMPARE(shown, QStringLiteral("Кн 1:2-3. Beta\n3 Gamma"));
+        QVERIFY(bFocusOnCheckBox);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Кн 1:2-3. Beta\n3 Gamma (правка)"));
+        QCOMPARE(dlg.m_strText, kPassage + FromQString(QStringLiteral(" (правка)")));  // the window keeps the book's own line ends
+    }
+
+    // What Enter and Escape do, by where the focus is.
+    void KeysByFocus() {
+        struct Case {
+            const char* name;
+            std::function<void(CCopyDlg&)> act;
+            int nResult;
+            bool bCopied;
+        };
+        const Case cases[] = {
+            {"Enter on the check box copies", [](CCopyDlg& d) {
+                 d.findChild<QCheckBox*>()->setChecked(true);
+                 QTest::keyClick(d.findChild<QCheckBox*>(), Qt::Key_Return);
+             }, QDialog::Accepted, true},
+            {"Enter on a focused Отменить cancels", [](CCopyDlg& d) {
+                 Button(d, "buttonCancel")->setFocus();
+                 QTest::keyClick(Button(d, "buttonCancel"), Qt::Key_Return);
+             }, QDialog::Rejected, false},
+            {"Enter in the edit breaks the line, Escape cancels", [](CCopyDlg& d) {
+                 d.TextEdit()->setFocus();
+                 d.TextEdit()->moveCursor(QTextCursor::End);
+                 QTest::keyClick(d.TextEdit(), Qt::Key_Return);
+                 QVERIFY(d.isVisible());
+                 QCOMPARE(d.TextEdit()->toPlainText(), QStringLiteral("Кн 1:2-3. Beta\n3 Gamma\n"));
+                 QTest::keyClick(&d, Qt::Key_Escape);
+             }, QDialog::Rejected, false},
+        };
+        for (const Case& c : cases) {
+            QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+            CCopyDlg dlg;
+            QCOMPARE(RunQuoteWindow(dlg, c.act), c.nResult);
+            QCOMPARE(QGuiApplication::clipboard()->text() != QStringLiteral("before"), c.bCopied);
+        }
+    }
+};
+
+QTEST_MAIN(CCopyDlgTest)
+#include "copydlg_test.moc"
