@@ -30,9 +30,9 @@ CPassageScope PassageScopeOf(std::string_view strReference) {
 std::vector<CPassagePiece> SplitPassage(std::string_view strPassage, CPassageScope scope) {
     std::vector<CPassagePiece> pieces;
     std::size_t pos = 0;
-    bool bLineStart = scope == CPassageScope::Chapter;
+    bool bVerseMayBegin = scope == CPassageScope::Chapter;
     while (pos < strPassage.size()) {
-        if (bLineStart && scope != CPassageScope::Verse) {
+        if (bVerseMayBegin) {
             const std::size_t length = VerseNumberLength(strPassage.substr(pos));
             if (length != 0) {
                 pieces.push_back({CPieceKind::VerseNumber, strPassage.substr(pos, length)});
@@ -51,7 +51,7 @@ std::vector<CPassagePiece> SplitPassage(std::string_view strPassage, CPassageSco
         if (breakStart > pos) pieces.push_back({CPieceKind::Text, strPassage.substr(pos, breakStart - pos)});
         pieces.push_back({CPieceKind::LineBreak, strPassage.substr(breakStart, breakEnd - breakStart)});
         pos = breakEnd;
-        bLineStart = true;
+        bVerseMayBegin = scope != CPassageScope::Verse;
     }
     return pieces;
 }

@@ -1,5 +1,5 @@
-// A cleaned passage cut into its text, its line breaks and the numbers of the
-// verses after the first, so that a citation can restyle each of them.
+// A cleaned passage cut into its text, its line breaks and the verse numbers
+// that begin its lines, so that a citation can restyle each of them.
 #pragma once
 
 #include <string_view>
