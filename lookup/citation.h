@@ -19,12 +19,12 @@ enum class CCitationFormat {
 
 struct CCitationStyle {
     CCitationFormat m_format = CCitationFormat::ReferenceFirst;
-    bool m_bVerseNumbers = true;  // keep the numbers of the verses after the first
+    bool m_bVerseNumbers = true;  // keep the verse numbers that begin the lines of a range or chapter
     bool m_bJoinLines = false;    // line breaks become single blanks: one paragraph
 };
 
-// The names used on the command line and in the profile: "reference-first",
-// "reference-last", "quoted".
+// The formats' names, for the command line and the settings:
+// "reference-first", "reference-last", "quoted".
 std::string_view CitationFormatName(CCitationFormat format);
 std::optional<CCitationFormat> CitationFormatByName(std::string_view name);
 
