@@ -6,6 +6,8 @@
 #include <string>
 
 #include "cli/profile.h"
+#include "lookup/citation.h"
+#include "lookup/htmlcitation.h"
 #include "lookup/lookup.h"
 #include "modules/catalogue.h"
 #include "modules/markers.h"
@@ -21,16 +23,26 @@ public:
 
     // Writes one record of code page 1251 text in the chosen encoding.
     void Write(const std::string& strCp1251) {
-        if (m_options.m_bCp1251Output) {
-            m_out << strCp1251;
+        WriteBytes(m_options.m_bCp1251Output ? strCp1251 : Cp1251ToUtf8(strCp1251));
+    }
+
+    // Writes the quotation that LookUp built for `strVerse` in the chosen
+    // citation style, as text or as HTML.
+    void WriteQuotation(std::string_view strVerse, std::string_view strQuotation) {
+        const std::string_view passage = PassageOfQuotation(strQuotation, strVerse);
+        if (m_options.m_bHtml) {
+            WriteBytes(FormatCitationHtml(strVerse, passage, m_options.m_citation, CTextEncoding::Cp1251));
         } else {
-            m_out << Cp1251ToUtf8(strCp1251);
+            Write(FormatCitation(strVerse, passage, m_options.m_citation, CTextEncoding::Cp1251));
         }
-        m_out << (m_options.m_bNullTerminated ? '\0' : '\n');
-        m_out.flush();
     }
 
 private:
+    void WriteBytes(const std::string& strRecord) {
+        m_out << strRecord << (m_options.m_bNullTerminated ? '\0' : '\n');
+        m_out.flush();
+    }
+
     const CLookupOptions& m_options;
     std::ostream& m_out;
 };
@@ -90,9 +102,10 @@ int RunLookupTool(const CLookupOptions& options, std::istream& in, std::ostream&
 
     bool bAllFound = true;
     auto lookUpOne = [&](std::string_view utf8Reference, bool bEmptyRecordWhenMissing) {
-        const LookupResult result = LookUp(Utf8ToCp1251(utf8Reference), strIniPath, markers);
+        const std::string strVerse = Utf8ToCp1251(utf8Reference);
+        const LookupResult result = LookUp(strVerse, strIniPath, markers);
         if (result.m_outcome == LookupOutcome::Found) {
-            writer.Write(result.m_strQuotation);
+            writer.WriteQuotation(strVerse, result.m_strQuotation);
             return;
         }
         bAllFound = false;

@@ -7,7 +7,9 @@ namespace sorvanta {
 
 const char* const kLookupUsage =
     "Usage: sorvanta-lookup [--directory DIR] [--module NAME | --module-index N]\n"
-    "                       [--encoding utf-8|cp1251] [--null] [--list] [REFERENCE...]\n"
+    "                       [--encoding utf-8|cp1251] [--null] [--list]\n"
+    "                       [--format FORMAT] [--no-verse-numbers] [--join] [--html]\n"
+    "                       [REFERENCE...]\n"
     "\n"
     "Looks up scripture references in an Orvanel module and prints each quotation\n"
     "(the reference as typed, \". \" and the passage), exactly as the desktop program\n"
@@ -21,6 +23,16 @@ const char* const kLookupUsage =
     "  --encoding ENC      output encoding: utf-8 (default) or cp1251 (raw bytes)\n"
     "  --null              end each record with NUL instead of a line feed\n"
     "  --list              print the module display names in catalogue order\n"
+    "  --format FORMAT     how reference and passage are put together:\n"
+    "                      reference-first  Ин 3:16. text (default)\n"
+    "                      reference-last   text (Ин 3:16)\n"
+    "                      quoted           «text» (Ин 3:16)\n"
+    "  --no-verse-numbers  drop the verse numbers that begin the lines of a verse\n"
+    "                      range or a whole chapter\n"
+    "  --join              join the lines into one paragraph: each line break, with\n"
+    "                      the white space around it, becomes one blank\n"
+    "  --html              print each quotation as an HTML fragment (UTF-8): the\n"
+    "                      reference in bold, verse numbers in superscript\n"
     "  --help              show this help\n"
     "\n"
     "Each REFERENCE (UTF-8) is looked up as if typed into the program and OK pressed.\n"
@@ -66,8 +78,8 @@ COptionsResult ParseOptions(const std::vector<std::string>& arrArgs) {
             continue;
         }
         auto [strName, value] = SplitOption(strArg);
-        const bool bTakesValue = strName == "--directory" || strName == "--module" ||
-                                 strName == "--module-index" || strName == "--encoding";
+        const bool bTakesValue = strName == "--directory" || strName == "--module" || strName == "--module-index" ||
+                                 strName == "--encoding" || strName == "--format";
         if (bTakesValue && !value) {
             if (i + 1 == arrArgs.size()) {
                 result.m_strError = "option " + strName + " needs a value";
@@ -95,6 +107,19 @@ COptionsResult ParseOptions(const std::vector<std::string>& arrArgs) {
                 return result;
             }
             options.m_bCp1251Output = *value == "cp1251";
+        } else if (strName == "--format") {
+            const std::optional<CCitationFormat> format = CitationFormatByName(*value);
+            if (!format) {
+                result.m_strError = "--format is reference-first, reference-last or quoted, not \"" + *value + "\"";
+                return result;
+            }
+            options.m_citation.m_format = *format;
+        } else if (strName == "--no-verse-numbers") {
+            options.m_citation.m_bVerseNumbers = false;
+        } else if (strName == "--join") {
+            options.m_citation.m_bJoinLines = true;
+        } else if (strName == "--html") {
+            options.m_bHtml = true;
         } else if (strName == "--null") {
             options.m_bNullTerminated = true;
         } else if (strName == "--list") {
@@ -108,6 +133,9 @@ COptionsResult ParseOptions(const std::vector<std::string>& arrArgs) {
     }
     if (options.m_strModule && options.m_nModuleIndex) {
         result.m_strError = "--module and --module-index exclude each other";
+    }
+    if (options.m_bHtml && options.m_bCp1251Output) {
+        result.m_strError = "--html writes UTF-8 and excludes --encoding cp1251";
     }
     return result;
 }

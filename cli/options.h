@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "lookup/citation.h"
+
 namespace sorvanta {
 
 struct CLookupOptions {
@@ -15,6 +17,8 @@ struct CLookupOptions {
     bool m_bNullTerminated = false;
     bool m_bList = false;
     bool m_bHelp = false;
+    CCitationStyle m_citation;                 // --format, --no-verse-numbers, --join
+    bool m_bHtml = false;                      // quotations as UTF-8 HTML fragments
     std::vector<std::string> m_arrReferences;  // UTF-8, as given
 };
 

@@ -1,0 +1,85 @@
+#include "lookup/citation.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "lookup/passagepieces.h"
+
+namespace sorvanta {
+
+namespace {
+
+constexpr std::array<std::pair<CCitationFormat, std::string_view>, 3> kFormatNames{{
+    {CCitationFormat::ReferenceFirst, "reference-first"},
+    {CCitationFormat::ReferenceLast, "reference-last"},
+    {CCitationFormat::Quoted, "quoted"},
+}};
+
+// « and » in the module's encoding.
+std::pair<std::string_view, std::string_view> QuotationMarks(CTextEncoding encoding) {
+    if (encoding == CTextEncoding::Utf8) return {"\xC2\xAB", "\xC2\xBB"};
+    return {"\xAB", "\xBB"};
+}
+
+}  // namespace
+
+std::string_view CitationFormatName(CCitationFormat format) {
+    for (const auto& [candidate, name] : kFormatNames) {
+        if (candidate == format) return name;
+    }
+    return {};
+}
+
+std::optional<CCitationFormat> CitationFormatByName(std::string_view name) {
+    for (const auto& [format, candidate] : kFormatNames) {
+        if (candidate == name) return format;
+    }
+    return std::nullopt;
+}
+
+std::string_view PassageOfQuotation(std::string_view strQuotation, std::string_view strReference) {
+    return strQuotation.substr(std::min(strQuotation.size(), strReference.size() + 2));
+}
+
+std::string FrameCitation(CCitationFormat format, std::string_view strReference, std::string_view strText,
+                          CTextEncoding encoding) {
+    std::string citation;
+    citation.reserve(strReference.size() + strText.size() + 8);
+    switch (format) {
+        case CCitationFormat::ReferenceFirst:
+            citation.append(strReference).append(". ").append(strText);
+            break;
+        case CCitationFormat::ReferenceLast:
+            citation.append(strText).append(" (").append(strReference).append(")");
+            break;
+        case CCitationFormat::Quoted: {
+            const auto [open, close] = QuotationMarks(encoding);
+            citation.append(open).append(strText).append(close).append(" (").append(strReference).append(")");
+            break;
+        }
+    }
+    return citation;
+}
+
+std::string FormatCitation(std::string_view strReference, std::string_view strPassage, const CCitationStyle& style,
+                           CTextEncoding encoding) {
+    std::string text;
+    text.reserve(strPassage.size());
+    for (const CPassagePiece& piece : SplitPassage(strPassage, PassageScopeOf(strReference))) {
+        switch (piece.m_kind) {
+            case CPieceKind::Text:
+                text.append(piece.m_bytes);
+                break;
+            case CPieceKind::LineBreak:
+                text.append(style.m_bJoinLines ? std::string_view(" ") : piece.m_bytes);
+                break;
+            case CPieceKind::VerseNumber:
+                if (style.m_bVerseNumbers) text.append(piece.m_bytes).append(" ");
+                break;
+        }
+    }
+    return FrameCitation(style.m_format, strReference, text, encoding);
+}
+
+}  // namespace sorvanta

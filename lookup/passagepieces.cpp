@@ -1,0 +1,59 @@
+#include "lookup/passagepieces.h"
+
+#include "lookup/reference.h"
+#include "text/bytestring.h"
+
+namespace sorvanta {
+
+namespace {
+
+bool IsDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
+
+// The length of the verse number at the start of `line`, or 0 when the line
+// does not begin with digits and a blank.
+std::size_t VerseNumberLength(std::string_view line) {
+    std::size_t length = 0;
+    while (length < line.size() && IsDigit(line[length])) ++length;
+    return length < line.size() && line[length] == ' ' ? length : 0;
+}
+
+}  // namespace
+
+CPassageScope PassageScopeOf(std::string_view strReference) {
+    const Reference reference = ParseReference(strReference);
+    if (reference.m_strFirstVerse.empty()) return CPassageScope::Chapter;
+    return reference.m_strLastVerse.empty() ? CPassageScope::Verse : CPassageScope::Range;
+}
+
+std::vector<CPassagePiece> SplitPassage(std::string_view strPassage, CPassageScope scope) {
+    std::vector<CPassagePiece> pieces;
+    std::size_t pos = 0;
+    bool bVerseMayBegin = scope == CPassageScope::Chapter;
+    while (pos < strPassage.size()) {
+        if (bVerseMayBegin) {
+            const std::size_t length = VerseNumberLength(strPassage.substr(pos));
+            if (length != 0) {
+                pieces.push_back({CPieceKind::VerseNumber, strPassage.substr(pos, length)});
+                pos += length + 1;
+            }
+        }
+        const std::size_t lineFeed = strPassage.find('\n', pos);
+        if (lineFeed == std::string_view::npos) {
+            if (pos < strPassage.size()) pieces.push_back({CPieceKind::Text, strPassage.substr(pos)});
+            break;
+        }
+        std::size_t breakStart = lineFeed;
+        while (breakStart > pos && IsWhiteSpace(strPassage[breakStart - 1])) --breakStart;
+        std::size_t breakEnd = lineFeed + 1;
+        while (breakEnd < strPassage.size() && IsWhiteSpace(strPassage[breakEnd])) ++breakEnd;
+        if (breakStart > pos) pieces.push_back({CPieceKind::Text, strPassage.substr(pos, breakStart - pos)});
+        pieces.push_back({CPieceKind::LineBreak, strPassage.substr(breakStart, breakEnd - breakStart)});
+        pos = breakEnd;
+        bVerseMayBegin = scope != CPassageScope::Verse;
+    }
+    return pieces;
+}
+
+}  // namespace sorvanta
