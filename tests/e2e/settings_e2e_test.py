@@ -49,7 +49,7 @@ class Settings(unittest.TestCase):
             self.assertEqual(x.read_profile()["Directory"], second_root)
 
             x.start()
-            self.look_up(x, "Kn 2:1-2", "Kn 2:1-2. Delta\r\n2 Epsilon")
+            self.look_up(x, "Kn 2:1-2", "Kn 2:1-2. Delta\n2 Epsilon")
             x.click(x.main_window, *EXIT_BUTTON)
             self.assertEqual(x.wait_exit(), 0)
 

@@ -12,12 +12,14 @@ QUOTE_WINDOW_SIZE = (279, 166)
 
 
 class X11Session:
-    """Xvfb on a free display, trayer as the tray host, a temporary profile."""
+    """Xvfb on a free display, trayer as the tray host, a temporary profile;
+    with `window_manager`, openbox manages the windows as on a desktop."""
 
-    def __init__(self, program, grab_tool, tray=True, failure_shot=None):
+    def __init__(self, program, grab_tool, tray=True, failure_shot=None, window_manager=False):
         self.program = program
         self.grab_tool = grab_tool
         self.tray = tray
+        self.window_manager = window_manager
         self.processes = []
         self.app = None
         self.failure_shot = failure_shot
@@ -49,6 +51,8 @@ class X11Session:
         self.env = dict(os.environ, DISPLAY=":" + number, XDG_CONFIG_HOME=self.config, XDG_RUNTIME_DIR=runtime,
                         PATH=self.bin + ":" + os.environ.get("PATH", "/usr/bin:/bin"))
         self.env.pop("QT_QPA_PLATFORM", None)
+        if self.window_manager:
+            self._start_window_manager()
         if self.tray:
             self._start_tray_host()
 
@@ -69,6 +73,17 @@ class X11Session:
                     trayer.kill()
         with open(log_path) as log:
             raise AssertionError("the tray host did not start: " + log.read())
+
+    def _start_window_manager(self):
+        openbox = subprocess.Popen(["openbox", "--sm-disable"], env=self.env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        self.processes.append(openbox)
+        # openbox names its check window on the root once it manages the screen.
+        self.wait_for(lambda: subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                                             capture_output=True, text=True).stdout.count("window id") > 0)
+
+    def active_window(self):
+        return self.xdotool("getactivewindow", check=False).strip()
 
     def __exit__(self, *exc):
         if self.app is not None:

@@ -1,0 +1,97 @@
+#!/usr/bin/env python3
+"""The real program under Xvfb with a window manager and a tray host, used as
+a person uses it all day: type a reference, Enter, "Копировать", the clipboard
+read from another process; back from the tray, where it was left and active,
+the next reference typed at once; the settings dialog; closing and ending."""
+import os
+import signal
+import subprocess
+import unittest
+
+from common import COPY_BUTTON, EXIT_BUTTON, SETTINGS_BUTTON, Arguments, expected_verse
+from x11session import X11Session
+
+ARGS = None
+JOHN = 42
+TRAY_DEF_BOX = (20, 49)  # in the settings dialog
+
+
+class EverydayLoop(unittest.TestCase):
+    def quote(self, x, reference):
+        """Types the reference into the window as it stands, copies the quotation."""
+        x.type_text(reference)
+        x.key("Return")
+        quote_window = x.wait_for(x.quote_window)
+        x.click(quote_window, *COPY_BUTTON)
+        x.wait_for(lambda: not x.main_visible())
+        return quote_window
+
+    def test_a_day_of_quoting(self):
+        with X11Session(ARGS.program, ARGS.grab_tool, window_manager=True,
+                        failure_shot=os.path.join(ARGS.shots, "everyday-failure.png")) as x:
+            x.write_profile(["Directory=" + ARGS.modules])
+            x.start()
+            x.wait_for(x.tray_icon)
+            x.wait_for(lambda: x.active_window() == x.main_window)
+            x.xdotool("windowmove", "--sync", x.main_window, "150", "200")
+            place = x.geometry(x.main_window)[:2]
+            x.screenshot(os.path.join(ARGS.shots, "main-window.png"), x.main_window)
+
+            x.type_text("Ин 3:16-17")  # the focus is in the reference field from the start
+            x.key("Return")
+            quote_window = x.wait_for(x.quote_window)
+            x.screenshot(os.path.join(ARGS.shots, "quote-window.png"), quote_window)
+            x.click(quote_window, *COPY_BUTTON)
+            verse = lambda n: expected_verse(ARGS.samples, "kjv", JOHN, 3, n)
+            self.assertEqual(x.wait_for(x.clipboard), "Ин 3:16-17. " + verse(16) + "\n17 " + verse(17))
+            x.wait_for(lambda: not x.main_visible())
+
+            # Back through the tray icon: in its place, active, the old text
+            # selected, so the next reference is typed straight away.
+            x.click(x.tray_icon(), 8, 8)
+            x.wait_for(lambda: x.active_window() == x.main_window)
+            self.assertEqual(x.geometry(x.main_window)[:2], place)
+            self.quote(x, "Ин 3:1")
+            self.assertEqual(x.clipboard(), "Ин 3:1. " + verse(1))
+
+            # Win+B with another program's window in front brings it to the front.
+            other = subprocess.Popen(["xmessage", "-geometry", "+100+150", "another program"], env=x.env)
+            try:
+                x.wait_for(lambda: x.find_window("xmessage", visible_only=True))
+                x.key("super+b")
+                x.wait_for(lambda: x.active_window() == x.main_window)
+                self.assertEqual(x.geometry(x.main_window)[:2], place)
+                self.quote(x, "Ин 3:2")
+                self.assertEqual(x.clipboard(), "Ин 3:2. " + verse(2))
+            finally:
+                other.kill()
+                other.wait()
+
+            # Enter on a focused "Отменить" cancels: the setting stays as it was.
+            x.key("super+b")
+            x.wait_for(lambda: x.active_window() == x.main_window)
+            x.click(x.main_window, *SETTINGS_BUTTON)
+            settings = x.wait_for(lambda: x.find_window("Настройки", visible_only=True))
+            x.click(settings, *TRAY_DEF_BOX)
+            x.key("shift+Tab", "shift+Tab", "shift+Tab")  # from the box back to "Отменить"
+            x.key("Return")
+            x.wait_for(lambda: not x.find_window("Настройки", visible_only=True))
+            x.click(x.main_window, *EXIT_BUTTON)
+            self.assertEqual(x.wait_exit(), 0)
+            self.assertEqual(x.read_profile(), {"Directory": ARGS.modules, "TrayDef": "0", "ShowDlg": "1",
+                                                "hkOrvanel": "66", "hkTray": "66"})
+
+
+class EndOfSession(unittest.TestCase):
+    def test_a_termination_request_closes_the_normal_way_and_saves(self):
+        with X11Session(ARGS.program, ARGS.grab_tool,
+                        failure_shot=os.path.join(ARGS.shots, "termination-failure.png")) as x:
+            x.write_profile(["Directory=" + ARGS.modules])  # the other four values are written on closing
+            x.start().send_signal(signal.SIGTERM)
+            self.assertEqual(x.wait_exit(), 0)
+            self.assertEqual(set(x.read_profile()), {"Directory", "TrayDef", "ShowDlg", "hkOrvanel", "hkTray"})
+
+
+if __name__ == "__main__":
+    ARGS = Arguments()
+    unittest.main(verbosity=2)
