@@ -5,6 +5,7 @@
 #include "app/quotedlg.h"
 #include "platform/singleinstance.h"
 #include "platform/terminationwatcher.h"
+#include "ui/messagebox.h"
 
 namespace sorvanta {
 
@@ -24,14 +25,23 @@ bool CQuoteApp::InitInstance() {
     QObject::connect(&instance, &CSingleInstance::RestoreRequested, &dlg, &CQuoteDlg::BringToFront);
     // A request of the session to end (SIGTERM, logout) is a close request:
     // the window closes the normal way and the settings are saved.
+    // A message box open at that moment closes, and none opens after it.
     CTerminationWatcher watcher;
-    QObject::connect(&watcher, &CTerminationWatcher::TerminationRequested, &dlg, &CQuoteDlg::reject);
+    QObject::connect(&watcher, &CTerminationWatcher::TerminationRequested, &dlg, [&dlg] {
+        EndMessageBoxes();
+        dlg.reject();
+    });
     QObject::connect(&m_app, &QGuiApplication::commitDataRequest, &dlg, [&dlg] { dlg.SaveSettings(); });
     // The window's run lasts until it is closed, not merely hidden (QDialog's
     // own exec ends as soon as the window hides in the tray).
-    QObject::connect(&dlg, &QDialog::finished, &m_app, &QCoreApplication::quit);
+    // It can also end before the run starts, during the start-up messages.
+    bool bEnded = false;
+    QObject::connect(&dlg, &QDialog::finished, &m_app, [&bEnded] {
+        bEnded = true;
+        QCoreApplication::quit();
+    });
     dlg.show();
-    QApplication::exec();
+    if (!bEnded) QApplication::exec();
     dlg.OnDestroy();  // the window is destroyed however its run ended
     return false;
 }

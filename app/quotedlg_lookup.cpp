@@ -21,7 +21,9 @@ void CQuoteDlg::ScanModules() {
         m_comboModules->addItem(ToQString(catalogue.m_arrNames[i]));
         m_arrModuleIni.push_back(catalogue.m_arrModuleIni[i]);
     }
-    for (const std::string& strMessage : catalogue.m_arrMessages) AfxMessageBox(strMessage);
+    QStringList messages;
+    for (const std::string& strMessage : catalogue.m_arrMessages) messages << ToQString(strMessage);
+    AfxMessageBoxes(messages);
     if (m_arrModuleIni.empty()) {
         m_comboModules->setCurrentIndex(-1);
         return;

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/hookwnd.h"
@@ -182,6 +183,22 @@ private slots:
         recorder.m_messages.clear();
         TypeAndPressEnter(*pDlg, QStringLiteral("Кн 1:1"));
         QCOMPARE(recorder.m_messages, (QStringList{kNoBook, kNotFound}));
+    }
+
+    // A handful of messages come one box each; of many, the sixth box counts
+    // and lists the rest.
+    void ManyScanMessagesEndInOneListingBox() {
+        for (int nModules : {4, 8}) {  // each unreadable, then "no modules" at the end
+            QTemporaryDir root;
+            for (int i = 0; i < nModules; ++i) QDir(root.path()).mkpath(QStringLiteral("m%1/orvanel.ini").arg(i));
+            CMessageRecorder recorder;
+            auto pDlg = OpenMainWindow({{"Directory", root.path()}});
+            QCOMPARE(recorder.m_messages.size(), qMin(nModules + 1, 6));
+            if (nModules == 8) {
+                QVERIFY(recorder.m_messages.last().startsWith(QStringLiteral("Ещё сообщений: 4\n")));
+                QCOMPARE(recorder.m_messages.last().count(QLatin1Char('\n')), 4);
+            }
+        }
     }
 
     void TheHookSeesEveryEventFromStartToEnd() {

@@ -113,11 +113,15 @@ class X11Session:
             return dict(line.strip().split("=", 1) for line in profile if "=" in line)
 
     def start(self):
+        self.start_without_window()
+        self.main_window = self.wait_for(lambda: self.find_window(MAIN_TITLE, visible_only=True))
+        return self.app
+
+    def start_without_window(self):
         # The program's errors go to a file: a pipe nobody reads could fill and stop it.
         self.app_log = os.path.join(self.home, "program.log")
         with open(self.app_log, "w") as log:
             self.app = subprocess.Popen([self.program], env=self.env, stdout=subprocess.DEVNULL, stderr=log)
-        self.main_window = self.wait_for(lambda: self.find_window(MAIN_TITLE, visible_only=True))
         return self.app
 
     def wait_exit(self, timeout=10):
