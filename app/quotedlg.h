@@ -15,6 +15,7 @@
 #include "platform/hotkeys.h"
 #include "app/trayrecord.h"
 #include "launcher/hoststarter.h"
+#include "settings/quotationsettings.h"
 #include "settings/settingsstore.h"
 
 class QComboBox;
@@ -61,6 +62,7 @@ public:
     char m_chHotkeyRestore = 0;
     QIcon m_hIcon;
     QImage m_bmpCaption;
+    CQuotationValues m_quotation;  // how quotations are put together and copied
 
     void UpdateData(bool bSaveAndValidate);
 

@@ -4,6 +4,8 @@
 #include "ui/messagebox.h"
 #include "ui/qtext.h"
 #include "app/quotedlg.h"
+#include "lookup/citation.h"
+#include "lookup/htmlcitation.h"
 #include "lookup/lookup.h"
 #include "modules/catalogue.h"
 #include "modules/markers.h"
@@ -65,9 +67,15 @@ int CQuoteDlg::LookUpAndCopy() {
     if (result.m_outcome != LookupOutcome::Found) return 0;
 
     AddToHistory(m_strVerse);
+    const std::string_view strPassage = PassageOfQuotation(result.m_strQuotation, m_strVerse);
+    const std::string strCitation =
+        FormatCitation(m_strVerse, strPassage, m_quotation.m_style, CTextEncoding::Cp1251);
+    const std::string strHtml = m_quotation.m_bHtml == 0 ? std::string()
+        : FormatCitationHtml(m_strVerse, strPassage, m_quotation.m_style, CTextEncoding::Cp1251);
     if (m_bShowDlg != 0) {
         CCopyDlg dlg(this);
-        dlg.m_strPassage = result.m_strQuotation;
+        dlg.m_strPassage = strCitation;
+        dlg.m_strHtml = strHtml;
         if (dlg.exec() == QDialog::Accepted) {
             m_bShowDlg = dlg.m_bDontShow == 0 ? 1 : 0;
             HideToTray();
@@ -75,7 +83,7 @@ int CQuoteDlg::LookUpAndCopy() {
     } else {
         // Without the quote window the quotation goes to the clipboard at once:
         // hiding without copying would report a copy that never happened.
-        if (!CopyToClipboard(result.m_strQuotation)) AfxMessageBox(ClipboardFailureMessage());
+        if (!CopyToClipboard(strCitation, strHtml)) AfxMessageBox(ClipboardFailureMessage());
         HideToTray();
     }
     return 1;

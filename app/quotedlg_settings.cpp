@@ -30,9 +30,10 @@ void CQuoteDlg::SaveSettings() {
 }
 
 void CQuoteDlg::OnSettings() {
-    CSettingsDlg dlg(SettingsValues(), this);
+    CSettingsDlg dlg(SettingsValues(), m_quotation, this);
     if (dlg.exec() != QDialog::Accepted) return;
     ApplySettingsValues(dlg.Values());
+    m_quotation = dlg.m_quotation;
     RegisterHotkeys();
     ScanModules();
 }

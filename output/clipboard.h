@@ -1,4 +1,5 @@
-// Putting a quotation on the clipboard as plain text.
+// Putting a quotation on the clipboard: plain text, and beside it, when
+// given, the same quotation formatted as HTML for word processors.
 #pragma once
 
 #include <QString>
@@ -12,9 +13,10 @@ inline QString ClipboardFailureMessage() {
 }
 
 // Puts the code page 1251 text on the clipboard, its CR LF line ends as LF,
-// and reads it back: false when
-// the copy cannot be confirmed (the clipboard then keeps what it had, as far
-// as the platform allows). The caller tells the person.
-bool CopyToClipboard(const std::string& strCp1251);
+// with `strHtmlUtf8` as a text/html flavour unless it is empty, and reads the
+// text back: false when the copy cannot be confirmed (the clipboard then
+// keeps what it had, as far as the platform allows). The caller tells the
+// person.
+bool CopyToClipboard(const std::string& strCp1251, const std::string& strHtmlUtf8 = {});
 
 }  // namespace sorvanta

@@ -76,8 +76,11 @@ void CCopyDlg::accept() {
 
 void CCopyDlg::OnCopy() {
     UpdateData(true);
-    // A failed copy is reported; the window still ends with OK.
-    if (!CopyToClipboard(m_strText)) AfxMessageBox(ClipboardFailureMessage());
+    // The formatted copy goes along only with the text it was made of: an
+    // edited quotation is copied as it now stands, as plain text. A failed
+    // copy is reported; the window still ends with OK.
+    const std::string strHtml = m_strText == m_strPassage ? m_strHtml : std::string();
+    if (!CopyToClipboard(m_strText, strHtml)) AfxMessageBox(ClipboardFailureMessage());
     QDialog::accept();
 }
 

@@ -22,6 +22,7 @@ public:
     int m_bDontShow = 0;         // check box "Не показывать в следующий раз"
     std::string m_strText;       // text of the edit, code page 1251
     std::string m_strPassage;    // the quotation; set before the window runs
+    std::string m_strHtml;       // the quotation formatted (UTF-8 HTML), or empty: copied only unedited
 
     void UpdateData(bool bSaveAndValidate);
     QPlainTextEdit* TextEdit() const;

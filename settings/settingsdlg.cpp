@@ -21,8 +21,8 @@ char HotkeyChar(const std::string& strText) {
 
 }  // namespace
 
-CSettingsDlg::CSettingsDlg(const CSettingsValues& ownerValues, QWidget* pParent)
-    : CDialog(pParent), m_pUi(std::make_unique<Ui::CSettingsDlg>()), m_ownerValues(ownerValues) {
+CSettingsDlg::CSettingsDlg(const CSettingsValues& ownerValues, const CQuotationValues& quotation, QWidget* pParent)
+    : CDialog(pParent), m_quotation(quotation), m_pUi(std::make_unique<Ui::CSettingsDlg>()), m_ownerValues(ownerValues) {
     m_pUi->setupUi(this);
     setFixedSize(size());
     connect(m_pUi->buttonSave, &QPushButton::clicked, this, &CSettingsDlg::accept);
@@ -50,6 +50,10 @@ bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
         m_pUi->checkShowDlg->setChecked(m_bShowDlg != 0);
         m_pUi->editHotkeyLaunch->setText(ToQString(m_strHotkeyLaunch));
         m_pUi->editHotkeyRestore->setText(ToQString(m_strHotkeyRestore));
+        m_pUi->comboFormat->setCurrentIndex(static_cast<int>(m_quotation.m_style.m_format));
+        m_pUi->checkVerseNumbers->setChecked(m_quotation.m_style.m_bVerseNumbers);
+        m_pUi->checkJoinLines->setChecked(m_quotation.m_style.m_bJoinLines);
+        m_pUi->checkHtml->setChecked(m_quotation.m_bHtml != 0);
         return true;
     }
     for (QLineEdit* pField : {m_pUi->editHotkeyLaunch, m_pUi->editHotkeyRestore}) {
@@ -65,6 +69,10 @@ bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
     m_bShowDlg = m_pUi->checkShowDlg->isChecked() ? 1 : 0;
     m_strHotkeyLaunch = FromQString(m_pUi->editHotkeyLaunch->text());
     m_strHotkeyRestore = FromQString(m_pUi->editHotkeyRestore->text());
+    m_quotation.m_style.m_format = static_cast<CCitationFormat>(m_pUi->comboFormat->currentIndex());
+    m_quotation.m_style.m_bVerseNumbers = m_pUi->checkVerseNumbers->isChecked();
+    m_quotation.m_style.m_bJoinLines = m_pUi->checkJoinLines->isChecked();
+    m_quotation.m_bHtml = m_pUi->checkHtml->isChecked() ? 1 : 0;
     return true;
 }
 

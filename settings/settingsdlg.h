@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "settings/quotationsettings.h"
 #include "settings/settingsstore.h"
 #include "ui/dialog.h"
 
@@ -18,8 +19,9 @@ namespace sorvanta {
 class CSettingsDlg : public CDialog {
     Q_OBJECT
 public:
-    // `ownerValues` are the owner's settings; they fill the dialog when it opens.
-    CSettingsDlg(const CSettingsValues& ownerValues, QWidget* pParent);
+    // `ownerValues` and `quotation` are the owner's settings; they fill the
+    // dialog when it opens.
+    CSettingsDlg(const CSettingsValues& ownerValues, const CQuotationValues& quotation, QWidget* pParent);
     ~CSettingsDlg() override;
 
     std::string m_strDirectory;      // native path
@@ -27,6 +29,7 @@ public:
     int m_bShowDlg = 0;
     std::string m_strHotkeyLaunch;   // at most one code page 1251 character
     std::string m_strHotkeyRestore;  // at most one code page 1251 character
+    CQuotationValues m_quotation;    // the controls below the five settings
 
     // Moves the values between the members and the controls; taking them out
     // refuses a hot-key field of more than one character (with a message).

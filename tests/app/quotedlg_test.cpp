@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -146,6 +147,26 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("кн 2:2. Epsilon"));
         QVERIFY(pDlg->isHidden());
         QCOMPARE(History(*pDlg), (QStringList{"Кн 1:1", "Кн 2:1", "кн 2:2"}));
+    }
+
+    // The chosen citation format reaches the clipboard as text and, unless
+    // switched off, as HTML beside it; the default is the quotation as looked up.
+    void CitationFormatsAndTheHtmlFlavour() {
+        auto pDlg = OpenMainWindow({{"ShowDlg", 0}});
+        const QString plain = QStringLiteral("Кн 1:2-3. Beta\n3 Gamma");
+        TypeAndPressEnter(*pDlg, QStringLiteral("Кн 1:2-3"));
+        const QMimeData* pData = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(pData->text(), plain);
+        QVERIFY(pData->html().contains(QStringLiteral("<b>Кн 1:2-3</b>")));
+        QVERIFY(pData->html().contains(QStringLiteral("<sup>3</sup>")));
+
+        pDlg->m_quotation.m_style = {CCitationFormat::Quoted, false, true};
+        pDlg->m_quotation.m_bHtml = 0;
+        pDlg->show();
+        TypeAndPressEnter(*pDlg, QStringLiteral("Кн 1:2-3"));
+        pData = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(pData->text(), QStringLiteral("«Beta Gamma» (Кн 1:2-3)"));
+        QVERIFY(!pData->hasHtml());
     }
 
     void HistoryStaysSortedAndKeepsDuplicates() {

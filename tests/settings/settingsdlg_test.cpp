@@ -88,6 +88,10 @@ private slots:
             Find<QCheckBox>(pModal, "checkShowDlg")->setChecked(false);
             Find<QLineEdit>(pModal, "editHotkeyLaunch")->setText(QStringLiteral("ж"));
             Find<QLineEdit>(pModal, "editHotkeyRestore")->clear();
+            QVERIFY(Find<QCheckBox>(pModal, "checkVerseNumbers")->isChecked());
+            Find<QComboBox>(pModal, "comboFormat")->setCurrentIndex(1);
+            Find<QCheckBox>(pModal, "checkJoinLines")->setChecked(true);
+            Find<QCheckBox>(pModal, "checkHtml")->setChecked(false);
             QTest::mouseClick(Find<QPushButton>(pModal, "buttonSave"), Qt::LeftButton);
         });
         dlg.m_comboModules->setCurrentIndex(2);
@@ -97,6 +101,9 @@ private slots:
         QCOMPARE(dlg.m_bShowDlg, 0);
         QCOMPARE(dlg.m_chHotkeyLaunch, '\xE6');  // "ж" in code page 1251
         QCOMPARE(dlg.m_chHotkeyRestore, '\0');
+        QVERIFY(dlg.m_quotation.m_style.m_format == CCitationFormat::ReferenceLast);
+        QVERIFY(dlg.m_quotation.m_style.m_bVerseNumbers && dlg.m_quotation.m_style.m_bJoinLines);
+        QCOMPARE(dlg.m_quotation.m_bHtml, 0);
         QCOMPARE(window.m_pHotkeys->m_arrCalls,
                  (std::vector<std::string>{"unregister 1", "register 1", "unregister 2", "register 2"}));
         QCOMPARE(window.m_pHotkeys->m_arrRegistered.back(), CRecordingHotkeys::Registration(kHotkeyRestore, kModWin, '\0'));
