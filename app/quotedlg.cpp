@@ -46,7 +46,10 @@ CQuoteDlg::CQuoteDlg(QWidget* pParent, std::unique_ptr<CHotkeyLayer> pHotkeys, s
     connect(m_pUi->buttonOk, &QPushButton::clicked, this, &CQuoteDlg::OnOK);
     connect(m_pUi->buttonSettings, &QPushButton::clicked, this, &CQuoteDlg::OnSettings);
     connect(m_pUi->buttonExit, &QPushButton::clicked, this, &CQuoteDlg::reject);
-    connect(m_pUi->m_comboModules, &QComboBox::activated, this, [this] { ReadModuleMarkers(); });
+    connect(m_pUi->m_comboModules, &QComboBox::activated, this, [this] {
+        ReadModuleMarkers();
+        ReadModuleBooks();
+    });
 }
 
 CQuoteDlg::~CQuoteDlg() {

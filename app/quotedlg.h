@@ -19,6 +19,7 @@
 #include "settings/settingsstore.h"
 
 class QComboBox;
+class QCompleter;
 class QMenu;
 namespace Ui {
 class CQuoteDlgClient;
@@ -69,6 +70,9 @@ public:
     // Modules
     void ScanModules();
     void ReadModuleMarkers();
+    // The selected module's book abbreviations, offered while the book is
+    // typed; chosen only with Down and Enter or a click.
+    void ReadModuleBooks();
 
     // Lookup
     int LookUpAndCopy();
@@ -137,6 +141,7 @@ private:
     QSystemTrayIcon* m_pTrayIcon = nullptr;
     QPointer<QMenu> m_pTrayMenu;
     QPointer<QWidget> m_pLastFocus;
+    QCompleter* m_pBookCompleter = nullptr;
     std::optional<bool> m_bTrayAvailable;
     CHostStarter m_hostStarter;
     bool m_bDestroyed = false;

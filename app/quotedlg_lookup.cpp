@@ -1,9 +1,13 @@
 // The main window's module list and the OK command.
 #include <QComboBox>
+#include <QCompleter>
+#include <QLineEdit>
+#include <QStringListModel>
 
 #include "ui/messagebox.h"
 #include "ui/qtext.h"
 #include "app/quotedlg.h"
+#include "lookup/abbreviations.h"
 #include "lookup/citation.h"
 #include "lookup/htmlcitation.h"
 #include "lookup/lookup.h"
@@ -32,6 +36,7 @@ void CQuoteDlg::ScanModules() {
     }
     m_comboModules->setCurrentIndex(0);
     ReadModuleMarkers();
+    ReadModuleBooks();
 }
 
 void CQuoteDlg::ReadModuleMarkers() {
@@ -42,6 +47,24 @@ void CQuoteDlg::ReadModuleMarkers() {
         m_strChapterSign = markers.m_strChapterSign;
         m_strVerseSign = markers.m_strVerseSign;
     }
+}
+
+void CQuoteDlg::ReadModuleBooks() {
+    if (m_pBookCompleter == nullptr) {
+        m_pBookCompleter = new QCompleter(new QStringListModel(this), this);
+        m_pBookCompleter->setObjectName(QStringLiteral("bookCompleter"));
+        m_pBookCompleter->setCaseSensitivity(Qt::CaseInsensitive);
+        m_pBookCompleter->setCompletionMode(QCompleter::PopupCompletion);
+        m_comboVerse->lineEdit()->setCompleter(m_pBookCompleter);
+    }
+    QStringList books;
+    const int nSelected = m_comboModules->currentIndex();
+    if (nSelected >= 0) {
+        for (const std::string& strBook : ListBookAbbreviations(m_arrModuleIni[static_cast<std::size_t>(nSelected)])) {
+            books << ToQString(strBook);
+        }
+    }
+    static_cast<QStringListModel*>(m_pBookCompleter->model())->setStringList(books);
 }
 
 void CQuoteDlg::AddToHistory(const std::string& strVerse) {

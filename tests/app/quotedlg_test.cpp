@@ -2,7 +2,9 @@
 // quote window, copy, and the failure paths with their messages.
 #include <QCheckBox>
 #include <QClipboard>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -167,6 +169,31 @@ private slots:
         pData = QGuiApplication::clipboard()->mimeData();
         QCOMPARE(pData->text(), QStringLiteral("«Beta Gamma» (Кн 1:2-3)"));
         QVERIFY(!pData->hasHtml());
+    }
+
+    // The module's abbreviations are offered while the book is typed; only
+    // Down and Enter take one, the typed text is never changed otherwise.
+    void BookAbbreviationsAreOfferedAndTakenOnlyByChoice() {
+        auto pDlg = OpenMainWindow({{"ShowDlg", 0}});
+        auto* pCompleter = pDlg->findChild<QCompleter*>("bookCompleter");
+        QLineEdit* pEdit = pDlg->m_comboVerse->lineEdit();
+        pEdit->setFocus();
+        TypeText(pEdit, QStringLiteral("к"));
+        QCOMPARE(pEdit->text(), QStringLiteral("к"));
+        QTRY_VERIFY(pCompleter->popup()->isVisible());
+        QCOMPARE(pCompleter->completionModel()->rowCount(), 2);  // "Кн" and "Книга"
+        TypeText(pEdit, QStringLiteral("н 1:1"));
+        QCOMPARE(pEdit->text(), QStringLiteral("кн 1:1"));
+        QTest::keyClick(pEdit, Qt::Key_Return);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("кн 1:1. Alpha"));
+
+        pDlg->show();
+        pDlg->m_comboVerse->setEditText(QString());
+        TypeText(pEdit, QStringLiteral("Кни"));
+        QTRY_VERIFY(pCompleter->popup()->isVisible());
+        QTest::keyClick(pCompleter->popup(), Qt::Key_Down);
+        QTest::keyClick(pCompleter->popup(), Qt::Key_Return);
+        QCOMPARE(pEdit->text(), QStringLiteral("Книга"));
     }
 
     void HistoryStaysSortedAndKeepsDuplicates() {

@@ -1,0 +1,17 @@
+// The book abbreviations a module offers, read from its configuration file
+// the way book resolution reads it, for the reference field's suggestions.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace sorvanta {
+
+// The words of every abbreviation line: a line two below a book-file line
+// ("... = name" naming a file that exists beside the configuration file),
+// taken after the abbreviation line's own "=" when it has one. In file order,
+// each once, in the bytes the file writes them in. Nothing when the file
+// cannot be read.
+std::vector<std::string> ListBookAbbreviations(const std::string& strIniPath);
+
+}  // namespace sorvanta
