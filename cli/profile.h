@@ -9,12 +9,8 @@ namespace sorvanta {
 // + "/Sorvanta/sorvanta.conf".
 std::string ProfilePath();
 
-// The value of key Directory in group [Settings] of an INI profile as the
-// desktop program writes it, or "" when the file or the key is absent.
+// The value of key Directory in group [Settings] of the profile, or "" when
+// the file or the key is absent, or the file is not a profile.
 std::string ReadProfileDirectory(const std::string& strProfilePath);
-
-// Undoes the quoting and escapes of one INI value ("...", \\, \", \t, \xHHHH,
-// a leading "@@").
-std::string UnescapeIniValue(std::string_view value);
 
 }  // namespace sorvanta
