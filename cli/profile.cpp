@@ -1,28 +1,16 @@
 #include "cli/profile.h"
 
-#include <cstdlib>
-
-#include "profile/profile.h"
-#include "text/filereading.h"
+#include "profile/profilefile.h"
 
 namespace sorvanta {
 
 std::string ProfilePath() {
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    std::string strBase;
-    if (configHome != nullptr && *configHome != '\0') {
-        strBase = configHome;
-    } else {
-        const char* home = std::getenv("HOME");
-        strBase = std::string(home != nullptr ? home : "") + "/.config";
-    }
-    return strBase + "/Sorvanta/sorvanta.conf";
+    return ProfilePathOf("sorvanta");
 }
 
 std::string ReadProfileDirectory(const std::string& strProfilePath) {
-    const std::optional<CFileBytes> content = ReadWholeFile(strProfilePath);
-    const std::optional<CProfile> profile = content ? CProfile::Parse(content->View()) : std::nullopt;
-    const CProfileGroup* pGroup = profile ? profile->FindGroup("Settings") : nullptr;
+    const CProfileFile file = ReadProfileFile(strProfilePath);
+    const CProfileGroup* pGroup = file.m_profile.FindGroup("Settings");
     return pGroup != nullptr ? pGroup->Value("Directory").value_or(std::string()) : std::string();
 }
 
