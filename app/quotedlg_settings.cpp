@@ -1,6 +1,4 @@
 // The main window's settings: loaded once at start-up, saved once at the end.
-#include <QSettings>
-
 #include "app/quotedlg.h"
 #include "settings/settingsdlg.h"
 #include "settings/settingsstore.h"
@@ -20,13 +18,11 @@ void CQuoteDlg::ApplySettingsValues(const CSettingsValues& values) {
 }
 
 void CQuoteDlg::LoadSettings() {
-    QSettings profile;
-    ApplySettingsValues(LoadSettingsValues(profile));
+    ApplySettingsValues(LoadSettingsValues(LoadProfile(SettingsProfilePath())));
 }
 
 void CQuoteDlg::SaveSettings() {
-    QSettings profile;
-    SaveSettingsValues(profile, SettingsValues());
+    UpdateProfile(SettingsProfilePath(), [this](CProfile& profile) { StoreSettingsValues(profile, SettingsValues()); });
 }
 
 void CQuoteDlg::OnSettings() {

@@ -1,6 +1,7 @@
 #include "cli/profile.h"
 
 #include "profile/profilefile.h"
+#include "profile/settingsvalues.h"
 
 namespace sorvanta {
 
@@ -9,9 +10,7 @@ std::string ProfilePath() {
 }
 
 std::string ReadProfileDirectory(const std::string& strProfilePath) {
-    const CProfileFile file = ReadProfileFile(strProfilePath);
-    const CProfileGroup* pGroup = file.m_profile.FindGroup("Settings");
-    return pGroup != nullptr ? pGroup->Value("Directory").value_or(std::string()) : std::string();
+    return LoadSettingsValues(ReadProfileFile(strProfilePath).m_profile).m_strDirectory;
 }
 
 }  // namespace sorvanta

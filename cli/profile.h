@@ -1,4 +1,5 @@
-// Reading the module root that the program's settings name.
+// Reading the module root that the desktop program's settings name, with the
+// reader the desktop program itself uses.
 #pragma once
 
 #include <string>
