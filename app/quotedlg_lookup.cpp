@@ -67,7 +67,11 @@ int CQuoteDlg::LookUpAndCopy() {
         CCopyDlg dlg(this);
         dlg.m_strPassage = result.m_strQuotation;
         if (dlg.exec() == QDialog::Accepted) {
-            m_bShowDlg = dlg.m_bDontShow == 0 ? 1 : 0;
+            const int bShowDlg = dlg.m_bDontShow == 0 ? 1 : 0;
+            if (bShowDlg != m_bShowDlg) {
+                m_bShowDlg = bShowDlg;
+                SaveSettings();
+            }
             HideToTray();
         }
     } else {

@@ -1,4 +1,5 @@
-// The main window's settings: loaded once at start-up, saved once at the end.
+// The main window's settings: loaded once at start-up, saved at once when the
+// settings dialog or the quote window changes them, and again at the end.
 #include "app/quotedlg.h"
 #include "settings/settingsdlg.h"
 #include "settings/settingsstore.h"
@@ -29,6 +30,7 @@ void CQuoteDlg::OnSettings() {
     CSettingsDlg dlg(SettingsValues(), this);
     if (dlg.exec() != QDialog::Accepted) return;
     ApplySettingsValues(dlg.Values());
+    SaveSettings();
     RegisterHotkeys();
     ScanModules();
 }

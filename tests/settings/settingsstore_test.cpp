@@ -79,6 +79,24 @@ class CSettingsStoreTest : public QObject {
         QCOMPARE(saved.m_chHotkeyRestore, '\xC1');
     }
 
+    void SettingsAreWrittenAtOnceAfterSaveAndAfterTheQuoteWindowsCheckBox() {
+        CWindowUnderTest window = OpenWindow();
+        OnNextModal([](QWidget* pSettings) {
+            pSettings->findChild<QCheckBox*>("checkTrayDef")->setChecked(true);
+            QTest::mouseClick(pSettings->findChild<QPushButton*>("buttonSave"), Qt::LeftButton);
+        });
+        window.m_pDlg->OnSettings();
+        QCOMPARE(SavedValues().m_bTrayDef, 1);
+
+        OnNextModal([](QWidget* pQuote) {
+            pQuote->findChild<QCheckBox*>("checkDontShow")->setChecked(true);
+            QTest::mouseClick(pQuote->findChild<QPushButton*>("buttonCopy"), Qt::LeftButton);
+        });
+        window.m_pDlg->m_comboVerse->setEditText(QStringLiteral("Кн 1:1"));
+        window.m_pDlg->OnOK();
+        QCOMPARE(SavedValues().m_bShowDlg, 0);
+    }
+
     void HandWrittenValuesAndOtherGroupsAreWrittenBackAsRead() {
         const std::pair<std::string, std::string> cases[] = {
             {"[Settings]\nDirectory=/a,b\nTrayDef=0\nShowDlg=1\nhkOrvanel=66\nhkTray=66\n", "/a,b"},
