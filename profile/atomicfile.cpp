@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <optional>
@@ -12,6 +13,10 @@
 namespace sorvanta {
 
 namespace {
+
+constexpr std::string_view kNewFileMark = ".new-";
+constexpr std::string_view kUniqueTail = "XXXXXX";
+constexpr auto kUnfinishedAge = std::chrono::minutes(1);
 
 std::string Describe(const std::string& strStep, int nError) {
     return strStep + ": " + std::strerror(nError);
@@ -69,7 +74,7 @@ CFileWrite WriteFileAtomically(const std::string& strPath, std::string_view cont
     std::filesystem::create_directories(target.parent_path(), error);
     if (error) return Failure("creating the folder: " + error.message());
 
-    std::string strTemporary = target.string() + ".XXXXXX";
+    std::string strTemporary = target.string() + std::string(kNewFileMark) + std::string(kUniqueTail);
     const int fd = ::mkostemp(strTemporary.data(), O_CLOEXEC);
     if (fd < 0) return Failure(Describe("creating the new file", errno));
     std::string strFailure = FillAndClose(fd, mode, contents);
@@ -88,6 +93,22 @@ CFileWrite WriteFileAtomically(const std::string& strPath, std::string_view cont
         ::close(folder);
     }
     return {true, {}};
+}
+
+void RemoveUnfinishedWrites(const std::string& strPath) {
+    const std::filesystem::path target = FollowedPath(strPath);
+    const std::string strPrefix = target.filename().string() + std::string(kNewFileMark);
+    const auto cutoff = std::filesystem::file_time_type::clock::now() - kUnfinishedAge;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(target.parent_path(), error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string strName = it->path().filename().string();
+        if (strName.size() != strPrefix.size() + kUniqueTail.size() || !strName.starts_with(strPrefix)) continue;
+        std::error_code ignored;
+        if (it->is_regular_file(ignored) && it->last_write_time(ignored) < cutoff) {
+            std::filesystem::remove(it->path(), ignored);
+        }
+    }
 }
 
 }  // namespace sorvanta

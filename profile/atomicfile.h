@@ -21,4 +21,9 @@ struct CFileWrite {
 // old file stays as it was and the new one is removed.
 CFileWrite WriteFileAtomically(const std::string& strPath, std::string_view contents);
 
+// Removes the new files that writes of this file cut off by a kill left
+// beside it ("<name>.new-XXXXXX"), once they are a minute old: by then no
+// write of them is under way.
+void RemoveUnfinishedWrites(const std::string& strPath);
+
 }  // namespace sorvanta

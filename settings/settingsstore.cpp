@@ -44,6 +44,7 @@ std::string SettingsProfilePath() {
 }
 
 CProfile LoadProfile(const std::string& strPath) {
+    RemoveUnfinishedWrites(strPath);
     return ReadForUse(strPath).value_or(CProfile());
 }
 

@@ -14,9 +14,10 @@ namespace sorvanta {
 // executable's base name) names the file; $XDG_CONFIG_HOME is respected.
 std::string SettingsProfilePath();
 
-// The profile as it stands. A file that cannot be parsed is first kept aside
-// (renamed, see KeepProfileAside); that, and a profile that cannot be read,
-// are logged and give an empty profile, that is the defaults.
+// The profile as it stands, once what writes cut off by a kill left beside
+// it is removed. A file that cannot be parsed is first kept aside (renamed,
+// see KeepProfileAside); that, and a profile that cannot be read, are logged
+// and give an empty profile, that is the defaults.
 CProfile LoadProfile(const std::string& strPath);
 
 // Reads the profile again, lets `change` set its values and writes every

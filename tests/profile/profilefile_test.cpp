@@ -95,5 +95,20 @@ TEST(AtomicFile, ALinkKeepsNamingTheFileAndItsPermissionsStay) {
     EXPECT_FALSE(WriteFileAtomically(dir.Path() + "/config", "x").m_bWritten);  // a folder stays
 }
 
+TEST(AtomicFile, OnlyNewFilesThatAKilledWriteLeftAreRemoved) {
+    test::CTempDir dir;
+    const std::string strPath = dir.Write("sorvanta.conf", "profile");
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const char* name : {"sorvanta.conf.new-a1B2c3", "sorvanta.conf.new-fresh1", "sorvanta.conf.backup",
+                             "sorvanta.conf.new-toolong", "other.conf.new-a1B2c3"}) {
+        dir.Write(name, "left");
+        if (std::string_view(name) != "sorvanta.conf.new-fresh1")
+            std::filesystem::last_write_time(dir.Path() + "/" + name, old);
+    }
+    RemoveUnfinishedWrites(strPath);
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() + "/sorvanta.conf.new-a1B2c3"));
+    EXPECT_EQ(EntriesIn(dir.Path()), 5u);
+}
+
 }  // namespace
 }  // namespace sorvanta
