@@ -30,9 +30,9 @@ using namespace sorvanta::test;
 
 namespace {
 
-std::string ProfileText() {
+std::string Contents(const std::string& strPath) {
     std::ostringstream text;
-    text << std::ifstream(SettingsProfilePath(), std::ios::binary).rdbuf();
+    text << std::ifstream(strPath, std::ios::binary).rdbuf();
     return text.str();
 }
 
@@ -54,7 +54,7 @@ void RunWindow(Check check) {
 
 class CSettingsStoreTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void TheWindowLoadsAtStartAndSavesWhenItCloses() {
         ResetProfile({{"Directory", kDataRoot}, {"ShowDlg", 7}, {"hkTray", -63}});
         auto pHotkeys = std::make_unique<CRecordingHotkeys>();
@@ -108,21 +108,21 @@ class CSettingsStoreTest : public QObject {
             ResetProfile({});
             WriteFileAtomically(SettingsProfilePath(), strText);
             RunWindow([&](CQuoteDlg& dlg) { QCOMPARE(dlg.m_strDirectory, strDirectory); });
-            QCOMPARE(ProfileText(), strText);
+            QCOMPARE(Contents(SettingsProfilePath()), strText);
             QCOMPARE(ReadProfileDirectory(SettingsProfilePath()), strDirectory);  // as the command-line tool reads it
         }
     }
 
     void AProfileOfEarlierVersionsLoads() {
         ResetProfile({});
-        {
-            QSettings earlier;
-            earlier.setValue(QStringLiteral("Settings/Directory"), QStringLiteral("/модули, \"Orvanel\"; @1"));
-            earlier.setValue(QStringLiteral("Settings/TrayDef"), 1);
-            earlier.setValue(QStringLiteral("Settings/ShowDlg"), 0);
-            earlier.setValue(QStringLiteral("Settings/hkOrvanel"), -63);
-            earlier.setValue(QStringLiteral("Settings/hkTray"), 322);
-        }
+        const QVariantMap values{{"Directory", QStringLiteral("/модули, \"Orvanel\"; @1")},
+                                 {"TrayDef", 1},
+                                 {"ShowDlg", 0},
+                                 {"hkOrvanel", -63},
+                                 {"hkTray", 322}};
+        QSettings earlier;
+        for (auto it = values.begin(); it != values.end(); ++it) earlier.setValue("Settings/" + it.key(), it.value());
+        earlier.sync();
         RunWindow([](CQuoteDlg& dlg) {
             QCOMPARE(dlg.m_strDirectory, std::string("/модули, \"Orvanel\"; @1"));
             QCOMPARE(dlg.m_bTrayDef, 1);
@@ -145,9 +145,7 @@ class CSettingsStoreTest : public QObject {
             if (entry.path().filename().string().starts_with("sorvanta.conf.broken-")) arrAside.push_back(entry.path());
         }
         QCOMPARE(arrAside.size(), std::size_t{1});
-        std::ostringstream aside;
-        aside << std::ifstream(arrAside.front(), std::ios::binary).rdbuf();
-        QCOMPARE(aside.str(), strBroken);
+        QCOMPARE(Contents(arrAside.front()), strBroken);
         QCOMPARE(SavedValues().m_bShowDlg, 1);
     }
 
