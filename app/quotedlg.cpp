@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "app/hookwnd.h"
@@ -72,6 +73,8 @@ bool CQuoteDlg::OnInitDialog() {
     // The reference field never changes what is typed: no inline completion
     // from the history, which stays reachable through the drop-down list.
     m_comboVerse->setCompleter(nullptr);
+    m_comboVerse->lineEdit()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_comboVerse->lineEdit(), &QWidget::customContextMenuRequested, this, &CQuoteDlg::ShowReferenceMenu);
     UpdateData(false);
 
     m_pHook = new CHookWnd;

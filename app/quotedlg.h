@@ -15,7 +15,7 @@
 #include "platform/hotkeys.h"
 #include "app/trayrecord.h"
 #include "launcher/hoststarter.h"
-#include "settings/quotationsettings.h"
+#include "profile/quotationvalues.h"
 #include "settings/settingsstore.h"
 
 class QComboBox;
@@ -63,7 +63,8 @@ public:
     char m_chHotkeyRestore = 0;
     QIcon m_hIcon;
     QImage m_bmpCaption;
-    CQuotationValues m_quotation;  // how quotations are put together and copied
+    CQuotationValues m_quotation;        // how quotations are put together and copied
+    std::vector<std::string> m_arrHistory;  // the references found, in the order typed (code page 1251)
 
     void UpdateData(bool bSaveAndValidate);
 
@@ -76,6 +77,8 @@ public:
 
     // Lookup
     int LookUpAndCopy();
+    // Empties the reference field's history list (its menu's "Очистить историю").
+    void ClearHistory();
 
     // Settings
     CSettingsValues SettingsValues() const;
@@ -129,6 +132,7 @@ private:
     bool PreTranslateMessage(QObject* pReceiver, QEvent* pEvent);
     void OnHotKey(int nId);
     void AddToHistory(const std::string& strVerse);
+    void ShowReferenceMenu(QPoint pos);
     void OnTrayActivated(QSystemTrayIcon::ActivationReason reason);
     void RestoreWindow();
     // Gives the focus back to the control that had it last (the reference

@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QLineEdit>
+#include <QMenu>
 #include <QStringListModel>
 
 #include "ui/messagebox.h"
@@ -68,6 +69,8 @@ void CQuoteDlg::ReadModuleBooks() {
 }
 
 void CQuoteDlg::AddToHistory(const std::string& strVerse) {
+    m_arrHistory.push_back(strVerse);
+    if (m_arrHistory.size() > kHistoryLength) m_arrHistory.erase(m_arrHistory.begin());
     // The list keeps itself sorted, letter case ignored; an equal entry is
     // added again after the ones already there.
     const QString verse = ToQString(strVerse);
@@ -79,6 +82,25 @@ void CQuoteDlg::AddToHistory(const std::string& strVerse) {
     const QString typed = m_comboVerse->currentText();
     m_comboVerse->insertItem(nPosition, verse);
     m_comboVerse->setEditText(typed);
+}
+
+void CQuoteDlg::ClearHistory() {
+    m_arrHistory.clear();
+    const QString typed = m_comboVerse->currentText();
+    m_comboVerse->clear();
+    m_comboVerse->setEditText(typed);
+    SaveSettings();
+}
+
+// The reference field's own menu, with one more entry at its end.
+void CQuoteDlg::ShowReferenceMenu(QPoint pos) {
+    QLineEdit* pEdit = m_comboVerse->lineEdit();
+    std::unique_ptr<QMenu> pMenu(pEdit->createStandardContextMenu());
+    pMenu->addSeparator();
+    QAction* pClear = pMenu->addAction(QStringLiteral("Очистить историю"), this, &CQuoteDlg::ClearHistory);
+    pClear->setObjectName(QStringLiteral("clearHistory"));
+    pClear->setEnabled(!m_arrHistory.empty());
+    pMenu->exec(pEdit->mapToGlobal(pos));
 }
 
 int CQuoteDlg::LookUpAndCopy() {
@@ -100,7 +122,11 @@ int CQuoteDlg::LookUpAndCopy() {
         dlg.m_strPassage = strCitation;
         dlg.m_strHtml = strHtml;
         if (dlg.exec() == QDialog::Accepted) {
-            m_bShowDlg = dlg.m_bDontShow == 0 ? 1 : 0;
+            const int bShowDlg = dlg.m_bDontShow == 0 ? 1 : 0;
+            if (bShowDlg != m_bShowDlg) {
+                m_bShowDlg = bShowDlg;
+                SaveSettings();
+            }
             HideToTray();
         }
     } else {

@@ -1,6 +1,5 @@
-// The main window's settings: loaded once at start-up, saved once at the end.
-#include <QSettings>
-
+// The main window's settings: loaded once at start-up, saved at once when the
+// settings dialog or the quote window changes them, and again at the end.
 #include "app/quotedlg.h"
 #include "settings/settingsdlg.h"
 #include "settings/settingsstore.h"
@@ -20,13 +19,18 @@ void CQuoteDlg::ApplySettingsValues(const CSettingsValues& values) {
 }
 
 void CQuoteDlg::LoadSettings() {
-    QSettings profile;
+    const CProfile profile = LoadProfile(SettingsProfilePath());
     ApplySettingsValues(LoadSettingsValues(profile));
+    m_quotation = LoadQuotationValues(profile);
+    for (const std::string& strVerse : LoadHistory(profile)) AddToHistory(strVerse);
 }
 
 void CQuoteDlg::SaveSettings() {
-    QSettings profile;
-    SaveSettingsValues(profile, SettingsValues());
+    UpdateProfile(SettingsProfilePath(), [this](CProfile& profile) {
+        StoreSettingsValues(profile, SettingsValues());
+        StoreQuotationValues(profile, m_quotation);
+        StoreHistory(profile, m_arrHistory);
+    });
 }
 
 void CQuoteDlg::OnSettings() {
@@ -34,6 +38,7 @@ void CQuoteDlg::OnSettings() {
     if (dlg.exec() != QDialog::Accepted) return;
     ApplySettingsValues(dlg.Values());
     m_quotation = dlg.m_quotation;
+    SaveSettings();
     RegisterHotkeys();
     ScanModules();
 }

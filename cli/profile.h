@@ -1,4 +1,5 @@
-// Reading the module root that the program's settings name.
+// Reading the module root that the desktop program's settings name, with the
+// reader the desktop program itself uses.
 #pragma once
 
 #include <string>
@@ -9,12 +10,8 @@ namespace sorvanta {
 // + "/Sorvanta/sorvanta.conf".
 std::string ProfilePath();
 
-// The value of key Directory in group [Settings] of an INI profile as the
-// desktop program writes it, or "" when the file or the key is absent.
+// The value of key Directory in group [Settings] of the profile, or "" when
+// the file or the key is absent, or the file is not a profile.
 std::string ReadProfileDirectory(const std::string& strProfilePath);
-
-// Undoes the quoting and escapes of one INI value ("...", \\, \", \t, \xHHHH,
-// a leading "@@").
-std::string UnescapeIniValue(std::string_view value);
 
 }  // namespace sorvanta

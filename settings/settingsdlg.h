@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "settings/quotationsettings.h"
+#include "profile/quotationvalues.h"
 #include "settings/settingsstore.h"
 #include "ui/dialog.h"
 

@@ -1,55 +1,63 @@
 #include "settings/settingsstore.h"
 
-#include <QSettings>
+#include <QCoreApplication>
 
 #include "platform/log.h"
+#include "profile/atomicfile.h"
+#include "profile/profilefile.h"
 #include "ui/qtext.h"
 
 namespace sorvanta {
 
 namespace {
 
-constexpr const char* kGroup = "Settings";
-constexpr const char* kDirectory = "Directory";
-constexpr const char* kTrayDef = "TrayDef";
-constexpr const char* kShowDlg = "ShowDlg";
-constexpr const char* kHotkeyLaunch = "hkOrvanel";
-constexpr const char* kHotkeyRestore = "hkTray";
+// The profile to start from, or nothing when the file must not be replaced.
+std::optional<CProfile> ReadForUse(const std::string& strPath) {
+    CProfileFile file = ReadProfileFile(strPath);
+    const QString path = PathToQString(strPath);
+    switch (file.m_state) {
+        case ProfileFileState::Read:
+        case ProfileFileState::Missing:
+            return std::move(file.m_profile);
+        case ProfileFileState::NotRegular:
+            qCWarning(lcSorvanta) << "the profile" << path << "is not a regular file; it is neither read nor written";
+            return std::nullopt;
+        case ProfileFileState::Unreadable:
+            qCWarning(lcSorvanta) << "the profile" << path << "cannot be read; it is not written either";
+            return std::nullopt;
+        case ProfileFileState::Broken:
+            break;
+    }
+    const std::string strAside = KeepProfileAside(strPath);
+    if (strAside.empty()) {
+        qCWarning(lcSorvanta) << "the profile" << path << "cannot be parsed, nor kept aside; it is not written";
+        return std::nullopt;
+    }
+    qCWarning(lcSorvanta) << "the profile" << path << "cannot be parsed; it is kept as" << PathToQString(strAside);
+    return CProfile();
+}
 
 }  // namespace
 
-int ProfileIntOfChar(char ch) {
-    return static_cast<signed char>(ch);
+std::string SettingsProfilePath() {
+    return ProfilePathOf(PathFromQString(QCoreApplication::applicationName()));
 }
 
-char CharOfProfileInt(int nValue) {
-    return static_cast<char>(static_cast<unsigned>(nValue) & 0xFFu);
+CProfile LoadProfile(const std::string& strPath) {
+    RemoveUnfinishedWrites(strPath);
+    return ReadForUse(strPath).value_or(CProfile());
 }
 
-CSettingsValues LoadSettingsValues(QSettings& profile) {
-    CSettingsValues values;
-    profile.beginGroup(kGroup);
-    values.m_strDirectory = PathFromQString(profile.value(kDirectory, QString()).toString());
-    values.m_bTrayDef = profile.value(kTrayDef, 0).toInt();
-    values.m_bShowDlg = profile.value(kShowDlg, 1).toInt();
-    values.m_chHotkeyLaunch = CharOfProfileInt(profile.value(kHotkeyLaunch, kDefaultHotkeyChar).toInt());
-    values.m_chHotkeyRestore = CharOfProfileInt(profile.value(kHotkeyRestore, kDefaultHotkeyChar).toInt());
-    profile.endGroup();
-    return values;
-}
-
-void SaveSettingsValues(QSettings& profile, const CSettingsValues& values) {
-    profile.beginGroup(kGroup);
-    profile.setValue(kDirectory, PathToQString(values.m_strDirectory));
-    profile.setValue(kTrayDef, values.m_bTrayDef);
-    profile.setValue(kShowDlg, values.m_bShowDlg);
-    profile.setValue(kHotkeyLaunch, ProfileIntOfChar(values.m_chHotkeyLaunch));
-    profile.setValue(kHotkeyRestore, ProfileIntOfChar(values.m_chHotkeyRestore));
-    profile.endGroup();
-    profile.sync();
-    if (profile.status() != QSettings::NoError) {
-        qCWarning(lcSorvanta) << "the settings could not be written to" << profile.fileName();
+bool UpdateProfile(const std::string& strPath, const std::function<void(CProfile&)>& change) {
+    std::optional<CProfile> profile = ReadForUse(strPath);
+    if (!profile) return false;
+    change(*profile);
+    const CFileWrite write = WriteFileAtomically(strPath, profile->Text());
+    if (!write.m_bWritten) {
+        qCWarning(lcSorvanta) << "the settings could not be written to" << PathToQString(strPath) << "-"
+                              << QString::fromStdString(write.m_strFailure);
     }
+    return write.m_bWritten;
 }
 
 }  // namespace sorvanta

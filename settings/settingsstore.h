@@ -1,32 +1,30 @@
-// The five settings kept between runs, in the per-user profile store
-// (QSettings: organisation "Sorvanta", application = executable base name,
-// group "Settings").
+// The desktop program's profile: the five settings and the other groups that
+// share the file, ~/.config/Sorvanta/<application name>.conf.
 #pragma once
 
+#include <functional>
 #include <string>
 
-class QSettings;
+#include "profile/profile.h"
+#include "profile/settingsvalues.h"
 
 namespace sorvanta {
 
-inline constexpr int kDefaultHotkeyChar = 66;  // "B"
+// The profile of the running program: its application name (the
+// executable's base name) names the file; $XDG_CONFIG_HOME is respected.
+std::string SettingsProfilePath();
 
-struct CSettingsValues {
-    std::string m_strDirectory;  // native path
-    int m_bTrayDef = 0;
-    int m_bShowDlg = 1;
-    char m_chHotkeyLaunch = kDefaultHotkeyChar;
-    char m_chHotkeyRestore = kDefaultHotkeyChar;
-};
+// The profile as it stands, once what writes cut off by a kill left beside
+// it is removed. A file that cannot be parsed is first kept aside (renamed,
+// see KeepProfileAside); that, and a profile that cannot be read, are logged
+// and give an empty profile, that is the defaults.
+CProfile LoadProfile(const std::string& strPath);
 
-// A hot-key character is stored as its byte sign-extended to an integer
-// (0xC1 "Б" as -63) and loaded as the low byte of the integer (322 as 66).
-int ProfileIntOfChar(char ch);
-char CharOfProfileInt(int nValue);
-
-// Reads the five values, each with its default when absent.
-CSettingsValues LoadSettingsValues(QSettings& profile);
-// Writes all five values, changed or not.
-void SaveSettingsValues(QSettings& profile, const CSettingsValues& values);
+// Reads the profile again, lets `change` set its values and writes every
+// group, known or not, in one atomic replacement of the file. False, logged,
+// when it was not written; the old file then stays as it was. A file that
+// cannot be parsed is kept aside first; one that cannot be read, or is no
+// regular file, is never replaced.
+bool UpdateProfile(const std::string& strPath, const std::function<void(CProfile&)>& change);
 
 }  // namespace sorvanta

@@ -13,6 +13,9 @@ TEST(Profile, ReadsTheDirectoryOfTheSettingsGroup) {
         {"[Settings]\nDirectory=/home/u/Orvanel/Modules\nShowDlg=1\n", "/home/u/Orvanel/Modules"},
         {"[Other]\nDirectory=/wrong\n[Settings]\nTrayDef=0\nDirectory = /right \n", "/right"},
         {"[Settings]\r\nDirectory=\"/a, b\"\r\n", "/a, b"},
+        {"[Settings]\nDirectory=/a,b;c\n", "/a,b;c"},
+        {"[Settings]\nDirectory=/\xff\xfe\n", "/\xff\xfe"},
+        {std::string("[Settings]\nDirectory=/x\n\0", 25), ""},  // not a profile
         {"[Settings]\nDirectory=/\xd0\x91\xd0\xb8\n", "/\xd0\x91\xd0\xb8"},
         {"[Settings]\nDirectory=/\\x411\\x438\n", "/\xd0\x91\xd0\xb8"},
         {"[Settings]\nDirectory=C:\\\\Orvanel\n", "C:\\Orvanel"},

@@ -12,6 +12,7 @@ CAPTION_Y = 10
 # Points in the settings dialog.
 BROWSE_BUTTON = (289, 19)
 SAVE_BUTTON = (112, 141)
+FORMAT_LIST = (200, 178)
 
 
 class Arguments:

@@ -5,8 +5,8 @@ import os
 import time
 import unittest
 
-from common import (BROWSE_BUTTON, COPY_BUTTON, EXIT_BUTTON, REFERENCE_FIELD, SAVE_BUTTON, SETTINGS_BUTTON,
-                    Arguments)
+from common import (BROWSE_BUTTON, COPY_BUTTON, EXIT_BUTTON, FORMAT_LIST, REFERENCE_FIELD, SAVE_BUTTON,
+                    SETTINGS_BUTTON, Arguments)
 from x11session import X11Session
 
 ARGS = None
@@ -52,6 +52,31 @@ class Settings(unittest.TestCase):
             self.look_up(x, "Kn 2:1-2", "Kn 2:1-2. Delta\n2 Epsilon")
             x.click(x.main_window, *EXIT_BUTTON)
             self.assertEqual(x.wait_exit(), 0)
+
+
+class CitationFormat(unittest.TestCase):
+    def test_quoted_format_reaches_both_clipboard_flavours(self):
+        with X11Session(ARGS.program, ARGS.grab_tool, failure_shot=os.path.join(ARGS.shots, "format-failure.png")) as x:
+            x.write_profile(["Directory=" + os.path.join(ARGS.data, "root")])
+            x.start()
+            x.click(x.main_window, *SETTINGS_BUTTON)
+            settings = x.wait_for(lambda: x.find_window("Настройки", visible_only=True))
+            x.click(settings, *FORMAT_LIST)
+            time.sleep(0.5)  # the list opens
+            x.key("Down", "Down", "Return")  # «Текст» (ссылка)
+            time.sleep(0.3)
+            x.click(settings, *SAVE_BUTTON)
+            x.wait_for(lambda: not x.find_window("Настройки", visible_only=True))
+            x.focus(x.main_window)
+            x.click(x.main_window, *REFERENCE_FIELD)
+            x.type_text("Kn 1:2-3")
+            x.key("Return")
+            x.click(x.wait_for(x.quote_window), *COPY_BUTTON)
+            self.assertEqual(x.wait_for(x.clipboard), "«Beta\n3 Gamma» (Kn 1:2-3)")
+            html = x.clipboard("text/html")
+            self.assertIn("<b>Kn 1:2-3</b>", html)
+            self.assertIn("<sup>3</sup>", html)
+            self.assertEqual(x.read_profile("Quotation")["Format"], "quoted")
 
 
 if __name__ == "__main__":

@@ -108,9 +108,18 @@ class X11Session:
         with open(os.path.join(folder, "sorvanta.conf"), "w", encoding="utf-8") as profile:
             profile.write("[Settings]\n" + "".join(line + "\n" for line in lines))
 
-    def read_profile(self):
+    def read_profile(self, group="Settings"):
+        """The keys and values of one group of the profile."""
+        values, current = {}, None
         with open(os.path.join(self.config, "Sorvanta", "sorvanta.conf"), encoding="utf-8") as profile:
-            return dict(line.strip().split("=", 1) for line in profile if "=" in line)
+            for line in profile:
+                line = line.strip()
+                if line.startswith("["):
+                    current = line[1:-1]
+                elif current == group and "=" in line:
+                    key, value = line.split("=", 1)
+                    values[key] = value
+        return values
 
     def start(self):
         self.start_without_window()
@@ -172,9 +181,9 @@ class X11Session:
         delay = "20" if text.isascii() else "120"
         self.xdotool("type", "--delay", delay, text)
 
-    def clipboard(self):
-        return subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env, capture_output=True,
-                              timeout=10).stdout.decode("utf-8")
+    def clipboard(self, target="UTF8_STRING"):
+        return subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", target], env=self.env,
+                              capture_output=True, timeout=10).stdout.decode("utf-8")
 
     def quote_window(self):
         """The quote window once it is shown: the visible window of its size."""

@@ -1,64 +1,61 @@
-// The five settings: defaults, the byte rule of the hot-key characters, and
-// when the main window reads and writes them.
+// When the main window reads and writes the profile, and what it does with
+// profiles that it did not write itself.
+#include "settings/settingsstore.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCheckBox>
 #include <QComboBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QtTest>
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
 
 #include "app/quotedlg.h"
-#include "settings/settingsstore.h"
+#include "cli/profile.h"
+#include "profile/profilefile.h"
 #include "support/guifixture.h"
 #include "support/recordinghotkeys.h"
 
 using namespace sorvanta;
 using namespace sorvanta::test;
 
+namespace {
+
+std::string Contents(const std::string& strPath) {
+    std::ostringstream text;
+    text << std::ifstream(strPath, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+CSettingsValues SavedValues() {
+    return LoadSettingsValues(ReadProfileFile(SettingsProfilePath()).m_profile);
+}
+
+// The main window on the profile as it stands, shown, then closed with "Выход".
+template <typename Check>
+void RunWindow(Check check) {
+    CMessageRecorder recorder;  // a module root that is not there is reported
+    CQuoteDlg dlg(nullptr, std::make_unique<CRecordingHotkeys>(), true);
+    dlg.show();
+    check(dlg);
+    dlg.reject();
+}
+
+}  // namespace
+
 class CSettingsStoreTest : public QObject {
     Q_OBJECT
 private slots:
-    void AbsentValuesGiveTheDefaults() {
-        ResetProfile({});
-        QSettings profile;
-        const CSettingsValues values = LoadSettingsValues(profile);
-        QCOMPARE(values.m_strDirectory, std::string());
-        QCOMPARE(values.m_bTrayDef, 0);
-        QCOMPARE(values.m_bShowDlg, 1);
-        QCOMPARE(values.m_chHotkeyLaunch, 'B');
-        QCOMPARE(values.m_chHotkeyRestore, 'B');
-    }
-
-    void HotkeyCharactersFollowTheByteRule() {
-        const std::pair<int, char> loads[] = {{66, 'B'}, {-63, '\xC1'}, {322, 'B'}, {0, '\0'}, {-1, '\xFF'}, {255, '\xFF'}};
-        for (const auto& [stored, ch] : loads) {
-            ResetProfile({{"hkOrvanel", stored}, {"hkTray", stored}});
-            QSettings profile;
-            QCOMPARE(LoadSettingsValues(profile).m_chHotkeyLaunch, ch);
-            QCOMPARE(LoadSettingsValues(profile).m_chHotkeyRestore, ch);
-        }
-        const std::pair<char, int> saves[] = {{'B', 66}, {'\xC1', -63}, {'\0', 0}, {'\x7F', 127}, {'\x80', -128}};
-        for (const auto& [ch, stored] : saves) QCOMPARE(ProfileIntOfChar(ch), stored);
-    }
-
-    void EveryValueIsWrittenOnEverySaveAndReadBack() {
-        ResetProfile({});
-        {
-            QSettings profile;
-            SaveSettingsValues(profile, CSettingsValues{"/модули/Orvanel", 1, 0, '\xC1', '\0'});
-        }
-        QSettings profile;
-        QCOMPARE(profile.value("Settings/hkOrvanel").toInt(), -63);
-        QCOMPARE(profile.value("Settings/hkTray").toInt(), 0);
-        const CSettingsValues values = LoadSettingsValues(profile);
-        QCOMPARE(values.m_strDirectory, std::string("/модули/Orvanel"));
-        QCOMPARE(values.m_bTrayDef, 1);
-        QCOMPARE(values.m_bShowDlg, 0);
-        QCOMPARE(values.m_chHotkeyLaunch, '\xC1');
-        QCOMPARE(values.m_chHotkeyRestore, '\0');
-
-        SaveSettingsValues(profile, CSettingsValues{});  // an empty directory stays a value
-        QVERIFY(profile.contains("Settings/Directory"));
-        QCOMPARE(profile.value("Settings/Directory").toString(), QString());
-    }
-
-    void TheWindowLoadsAtStartAndSavesOnlyWhenItCloses() {
+    void TheWindowLoadsAtStartAndSavesWhenItCloses() {
         ResetProfile({{"Directory", kDataRoot}, {"ShowDlg", 7}, {"hkTray", -63}});
         auto pHotkeys = std::make_unique<CRecordingHotkeys>();
         CRecordingHotkeys* pRecorder = pHotkeys.get();
@@ -72,14 +69,136 @@ private slots:
 
         dlg.m_bShowDlg = 0;
         dlg.m_strDirectory = "/elsewhere";
-        QCOMPARE(QSettings().value("Settings/ShowDlg").toInt(), 7);  // not yet
-        dlg.reject();  // "Выход"
-        QSettings profile;
-        QCOMPARE(profile.value("Settings/ShowDlg").toInt(), 0);
-        QCOMPARE(profile.value("Settings/Directory").toString(), QStringLiteral("/elsewhere"));
-        QCOMPARE(profile.value("Settings/TrayDef").toInt(), 0);
-        QCOMPARE(profile.value("Settings/hkOrvanel").toInt(), 66);
-        QCOMPARE(profile.value("Settings/hkTray").toInt(), -63);
+        QCOMPARE(SavedValues().m_bShowDlg, 7);  // not yet
+        dlg.reject();                           // "Выход"
+        const CSettingsValues saved = SavedValues();
+        QCOMPARE(saved.m_bShowDlg, 0);
+        QCOMPARE(saved.m_strDirectory, std::string("/elsewhere"));
+        QCOMPARE(saved.m_bTrayDef, 0);
+        QCOMPARE(saved.m_chHotkeyLaunch, 'B');
+        QCOMPARE(saved.m_chHotkeyRestore, '\xC1');
+    }
+
+    void SettingsAreWrittenAtOnceAfterSaveAndAfterTheQuoteWindowsCheckBox() {
+        CWindowUnderTest window = OpenWindow();
+        OnNextModal([](QWidget* pSettings) {
+            pSettings->findChild<QCheckBox*>("checkTrayDef")->setChecked(true);
+            QTest::mouseClick(pSettings->findChild<QPushButton*>("buttonSave"), Qt::LeftButton);
+        });
+        window.m_pDlg->OnSettings();
+        QCOMPARE(SavedValues().m_bTrayDef, 1);
+
+        OnNextModal([](QWidget* pQuote) {
+            pQuote->findChild<QCheckBox*>("checkDontShow")->setChecked(true);
+            QTest::mouseClick(pQuote->findChild<QPushButton*>("buttonCopy"), Qt::LeftButton);
+        });
+        window.m_pDlg->m_comboVerse->setEditText(QStringLiteral("Кн 1:1"));
+        window.m_pDlg->OnOK();
+        QCOMPARE(SavedValues().m_bShowDlg, 0);
+    }
+
+    // The references typed last across a restart (the newest 100, sorted in
+    // the list), the quotation settings beside them, and clearing the history.
+    void HistoryAndQuotationSettingsLastAcrossStarts() {
+        std::string strText = "[Settings]\nDirectory=/none\n[Quotation]\nFormat=quoted\nJoinLines=1\nHtml=maybe\n"
+                              "[History]\n";
+        for (int i = 0; i <= 100; ++i) strText += std::to_string(i) + "=Kn " + std::to_string(i % 7) + ":" + std::to_string(i) + "\n";
+        ResetProfile({});
+        WriteFileAtomically(SettingsProfilePath(), strText);
+        RunWindow([](CQuoteDlg& dlg) {
+            QCOMPARE(dlg.m_comboVerse->count(), 100);
+            QCOMPARE(dlg.m_comboVerse->itemText(0), QStringLiteral("Kn 0:14"));  // "Kn 0:0" was the oldest
+            QVERIFY(dlg.m_quotation.m_style.m_format == CCitationFormat::Quoted);
+            QVERIFY(dlg.m_quotation.m_style.m_bJoinLines && dlg.m_quotation.m_style.m_bVerseNumbers);
+            QCOMPARE(dlg.m_quotation.m_bHtml, 1);  // not understood: the default
+        });
+        RunWindow([](CQuoteDlg& dlg) {
+            QCOMPARE(dlg.m_comboVerse->count(), 100);
+            dlg.ClearHistory();
+        });
+        RunWindow([](CQuoteDlg& dlg) { QCOMPARE(dlg.m_comboVerse->count(), 0); });
+        QVERIFY(Contents(SettingsProfilePath()).find("Format=quoted") != std::string::npos);
+    }
+
+    void HandWrittenValuesAndOtherGroupsAreWrittenBackAsRead() {
+        const std::pair<std::string, std::string> cases[] = {
+            {"[Settings]\nDirectory=/a,b\nTrayDef=0\nShowDlg=1\nhkOrvanel=66\nhkTray=66\n", "/a,b"},
+            {"; by hand\n\n[Settings]\nDirectory=/\xff\xfe, \"x\"\nTrayDef=0\nShowDlg=1\nhkOrvanel=66\nhkTray=66\n\n"
+             "[History]\n1=a, b\n",
+             "/\xff\xfe, x"},
+        };
+        for (const auto& [strText, strDirectory] : cases) {
+            ResetProfile({});
+            WriteFileAtomically(SettingsProfilePath(), strText);
+            RunWindow([&](CQuoteDlg& dlg) { QCOMPARE(dlg.m_strDirectory, strDirectory); });
+            QCOMPARE(Contents(SettingsProfilePath()), strText);
+            QCOMPARE(ReadProfileDirectory(SettingsProfilePath()), strDirectory);  // as the command-line tool reads it
+        }
+    }
+
+    void AProfileOfEarlierVersionsLoads() {
+        ResetProfile({});
+        const QVariantMap values{{"Directory", QStringLiteral("/модули, \"Orvanel\"; @1")},
+                                 {"TrayDef", 1},
+                                 {"ShowDlg", 0},
+                                 {"hkOrvanel", -63},
+                                 {"hkTray", 322}};
+        QSettings earlier;
+        for (auto it = values.begin(); it != values.end(); ++it) earlier.setValue("Settings/" + it.key(), it.value());
+        earlier.sync();
+        RunWindow([](CQuoteDlg& dlg) {
+            QCOMPARE(dlg.m_strDirectory, std::string("/модули, \"Orvanel\"; @1"));
+            QCOMPARE(dlg.m_bTrayDef, 1);
+            QCOMPARE(dlg.m_bShowDlg, 0);
+            QCOMPARE(dlg.m_chHotkeyLaunch, '\xC1');
+            QCOMPARE(dlg.m_chHotkeyRestore, 'B');
+        });
+    }
+
+    void ABrokenProfileIsKeptAsideAndTheDefaultsUsed() {
+        std::filesystem::remove_all(std::filesystem::path(SettingsProfilePath()).parent_path());
+        const std::string strBroken("[Settings]\nShowDlg=0\n\0\0\0\0", 24);
+        WriteFileAtomically(SettingsProfilePath(), strBroken);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot be parsed; it is kept as")));
+        RunWindow([](CQuoteDlg& dlg) { QCOMPARE(dlg.m_bShowDlg, 1); });
+
+        std::vector<std::string> arrAside;
+        for (const auto& entry :
+             std::filesystem::directory_iterator(std::filesystem::path(SettingsProfilePath()).parent_path())) {
+            if (entry.path().filename().string().starts_with("sorvanta.conf.broken-")) arrAside.push_back(entry.path());
+        }
+        QCOMPARE(arrAside.size(), std::size_t{1});
+        QCOMPARE(Contents(arrAside.front()), strBroken);
+        QCOMPARE(SavedValues().m_bShowDlg, 1);
+    }
+
+    void AFifoProfileNeitherHoldsTheWindowNorIsReplaced() {
+        ResetProfile({});
+        const std::string strPath = SettingsProfilePath();
+        std::filesystem::remove(strPath);
+        QCOMPARE(mkfifo(strPath.c_str(), 0600), 0);
+        // Should the window wait at the pipe, the guard opens its other end
+        // after 10 s and every 100 ms from then on: the wait ends, the test fails.
+        std::atomic<bool> bClosed = false;
+        std::atomic<bool> bHeld = false;
+        std::thread guard([&] {
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+            while (!bClosed) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                if (std::chrono::steady_clock::now() < deadline) continue;
+                const int fd = ::open(strPath.c_str(), O_WRONLY | O_NONBLOCK);
+                bHeld = bHeld || fd >= 0;
+                if (fd >= 0) ::close(fd);
+            }
+        });
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is not a regular file")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is not a regular file")));
+        RunWindow([](CQuoteDlg& dlg) { QCOMPARE(dlg.m_bShowDlg, 1); });
+        bClosed = true;
+        guard.join();
+        QVERIFY(!bHeld);
+        QVERIFY(std::filesystem::is_fifo(strPath));
+        std::filesystem::remove(strPath);
     }
 };
 

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QSettings>
 #include <QStringList>
 #include <QTimer>
 #include <QtTest>
@@ -11,6 +10,8 @@
 
 #include "ui/messagebox.h"
 #include "app/quotedlg.h"
+#include "profile/atomicfile.h"
+#include "settings/settingsstore.h"
 #include "support/recordinghotkeys.h"
 
 namespace sorvanta::test {
@@ -21,10 +22,11 @@ inline const QString kDataRoot = QStringLiteral(SORVANTA_TEST_DATA "/root");
 inline void ResetProfile(const QVariantMap& values) {
     QCoreApplication::setOrganizationName(QStringLiteral("Sorvanta"));
     QCoreApplication::setApplicationName(QStringLiteral("sorvanta"));
-    QSettings profile;
-    profile.clear();
-    for (auto it = values.begin(); it != values.end(); ++it) profile.setValue("Settings/" + it.key(), it.value());
-    profile.sync();
+    CProfile profile;
+    for (auto it = values.begin(); it != values.end(); ++it) {
+        profile.Group("Settings").SetValue(it.key().toStdString(), it.value().toString().toStdString());
+    }
+    WriteFileAtomically(SettingsProfilePath(), profile.Text());
 }
 
 // The main window, shown on a fresh profile whose module root is the test

@@ -1,0 +1,29 @@
+// Replacing a file's contents so that its name always holds either the old
+// contents or the new ones, whole: never a part of either.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace sorvanta {
+
+struct CFileWrite {
+    bool m_bWritten = false;
+    std::string m_strFailure;  // the step that failed and why, when not written
+};
+
+// Writes `contents` to a new file in the folder of `strPath` (the folder is
+// created when missing), flushes it to the disk, closes it, checking every
+// step, and only then renames it over the old file. A symbolic link is
+// followed, so the file it names is replaced and the link stays. The new
+// file gets the old one's permissions (owner only for a new one). When any
+// step fails, or `strPath` names something other than a regular file, the
+// old file stays as it was and the new one is removed.
+CFileWrite WriteFileAtomically(const std::string& strPath, std::string_view contents);
+
+// Removes the new files that writes of this file cut off by a kill left
+// beside it ("<name>.new-XXXXXX"), once they are a minute old: by then no
+// write of them is under way.
+void RemoveUnfinishedWrites(const std::string& strPath);
+
+}  // namespace sorvanta

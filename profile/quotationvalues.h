@@ -1,0 +1,31 @@
+// How the quotation is put together and copied (the citation format with its
+// two switches, and whether the clipboard also gets an HTML copy), kept in
+// group "Quotation"; and the references typed, kept in group "History".
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "lookup/citation.h"
+#include "profile/profile.h"
+
+namespace sorvanta {
+
+struct CQuotationValues {
+    CCitationStyle m_style;  // by default the quotation exactly as looked up
+    int m_bHtml = 1;
+};
+
+// At most this many references are kept, the newest.
+inline constexpr std::size_t kHistoryLength = 100;
+
+// Each value with its default when it is absent or not understood.
+CQuotationValues LoadQuotationValues(const CProfile& profile);
+void StoreQuotationValues(CProfile& profile, const CQuotationValues& values);
+
+// The references in the order they were typed, code page 1251 (stored as
+// UTF-8); storing keeps the newest kHistoryLength.
+std::vector<std::string> LoadHistory(const CProfile& profile);
+void StoreHistory(CProfile& profile, const std::vector<std::string>& arrHistory);
+
+}  // namespace sorvanta

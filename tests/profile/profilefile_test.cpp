@@ -1,0 +1,114 @@
+// The profile file on disk: reading it, keeping a broken one aside, and
+// replacing it whole or not at all.
+#include "profile/profilefile.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "profile/atomicfile.h"
+#include "support/tempdir.h"
+
+namespace sorvanta {
+namespace {
+
+std::string Contents(const std::string& strPath) {
+    std::ostringstream contents;
+    contents << std::ifstream(strPath, std::ios::binary).rdbuf();
+    return contents.str();
+}
+
+std::size_t EntriesIn(const std::string& strFolder) {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(strFolder), {}));
+}
+
+TEST(ProfileFile, WhatIsReadFromWhatStandsAtTheName) {
+    test::CTempDir dir;
+    const std::string strLarge = dir.Write("large.conf", "[Settings]\n");
+    std::filesystem::resize_file(strLarge, kMaxProfileSize + 1);
+    const std::pair<std::string, ProfileFileState> cases[] = {
+        {dir.Write("good.conf", "[Settings]\nShowDlg=0\n"), ProfileFileState::Read},
+        {dir.Path() + "/missing.conf", ProfileFileState::Missing},
+        {dir.MakeDir("folder.conf"), ProfileFileState::NotRegular},
+        {dir.Write("broken.conf", std::string("[Settings]\n\0\0", 13)), ProfileFileState::Broken},
+        {strLarge, ProfileFileState::Broken},
+    };
+    for (const auto& [strPath, state] : cases) EXPECT_EQ(ReadProfileFile(strPath).m_state, state) << strPath;
+    EXPECT_EQ(ReadProfileFile(dir.Path() + "/good.conf").m_profile.FindGroup("Settings")->Value("ShowDlg"), "0");
+}
+
+TEST(ProfileFile, EachBrokenFileIsKeptAsideUnderANameOfItsOwn) {
+    test::CTempDir dir;
+    std::string strFirst;
+    for (const std::string strContents : {"first", "second"}) {
+        const std::string strPath = dir.Write("sorvanta.conf", strContents);
+        const std::string strAside = KeepProfileAside(strPath);
+        EXPECT_TRUE(strAside.starts_with(strPath + ".broken-")) << strAside;
+        EXPECT_NE(strAside, strFirst);
+        EXPECT_EQ(Contents(strAside), strContents);
+        EXPECT_FALSE(std::filesystem::exists(strPath));
+        strFirst = strAside;
+    }
+}
+
+TEST(AtomicFile, AFailedWriteLeavesTheOldFileAndNoNewOne) {
+    test::CTempDir dir;
+    const std::string strPath = dir.Write("sorvanta.conf", "[Settings]\nShowDlg=0\n");
+    // A file size limit fails the write as a full disk does.
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit small{16, limit.rlim_max};
+    const auto previous = signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    const CFileWrite write = WriteFileAtomically(strPath, std::string(4096, 'x'));
+    setrlimit(RLIMIT_FSIZE, &limit);
+    signal(SIGXFSZ, previous);
+
+    EXPECT_FALSE(write.m_bWritten);
+    EXPECT_TRUE(write.m_strFailure.starts_with("writing the new file")) << write.m_strFailure;
+    EXPECT_EQ(Contents(strPath), "[Settings]\nShowDlg=0\n");
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+}
+
+TEST(AtomicFile, ALinkKeepsNamingTheFileAndItsPermissionsStay) {
+    test::CTempDir dir;
+    const std::string strTarget = dir.Write("dotfiles/sorvanta.conf", "old");
+    chmod(strTarget.c_str(), 0640);
+    const std::string strLink = dir.MakeDir("config") + "/sorvanta.conf";
+    std::filesystem::create_symlink(strTarget, strLink);
+
+    EXPECT_TRUE(WriteFileAtomically(strLink, "new").m_bWritten);
+    EXPECT_TRUE(std::filesystem::is_symlink(strLink));
+    EXPECT_EQ(Contents(strTarget), "new");
+    EXPECT_EQ(std::filesystem::status(strTarget).permissions(), std::filesystem::perms(0640));
+
+    const std::string strNew = dir.Path() + "/new/folder/sorvanta.conf";
+    EXPECT_TRUE(WriteFileAtomically(strNew, "first").m_bWritten);
+    EXPECT_EQ(Contents(strNew), "first");
+    EXPECT_EQ(std::filesystem::status(strNew).permissions(), std::filesystem::perms(0600));
+    EXPECT_FALSE(WriteFileAtomically(dir.Path() + "/config", "x").m_bWritten);  // a folder stays
+}
+
+TEST(AtomicFile, OnlyNewFilesThatAKilledWriteLeftAreRemoved) {
+    test::CTempDir dir;
+    const std::string strPath = dir.Write("sorvanta.conf", "profile");
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const char* name : {"sorvanta.conf.new-a1B2c3", "sorvanta.conf.new-fresh1", "sorvanta.conf.backup",
+                             "sorvanta.conf.new-toolong", "other.conf.new-a1B2c3"}) {
+        dir.Write(name, "left");
+        if (std::string_view(name) != "sorvanta.conf.new-fresh1")
+            std::filesystem::last_write_time(dir.Path() + "/" + name, old);
+    }
+    RemoveUnfinishedWrites(strPath);
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() + "/sorvanta.conf.new-a1B2c3"));
+    EXPECT_EQ(EntriesIn(dir.Path()), 5u);
+}
+
+}  // namespace
+}  // namespace sorvanta
