@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "support/tempdir.h"
+#include "text/filereading.h"
 
 namespace sorvanta {
 namespace {
@@ -17,10 +20,12 @@ protected:
                                                      "VerseSign = <p>\n"
                                                      "F = kn.htm\nQ = 2\nA = Кн\n"
                                                      "F = none.htm\nQ = 1\nA = Нет\n"
-                                                     "F = dir.htm\nQ = 1\nA = Папка\n"));
+                                                     "F = dir.htm\nQ = 1\nA = Папка\n"
+                                                     "F = huge.htm\nQ = 1\nA = Огромная\n"));
         m_dir.Write("mod/KN.HTM", Cp("<html>\r\n<h4>Глава 1</h4>\r\n<p>1 Alpha\r\n<p>2 Beta\r\n<p>3 Gamma\r\n"
                                      "<h4>Глава 2</h4>\r\n<p>1 Delta\r\n<p>2 Epsilon\r\n"));
         m_dir.MakeDir("mod/dir.htm");
+        std::filesystem::resize_file(m_dir.Write("mod/huge.htm", Cp("<h4><p>1 Слово")), kMaxFileSize + 1);
         ReadModuleMarkers(m_strIni, m_markers);
     }
 
@@ -49,6 +54,7 @@ TEST_F(LookUpTest, FailuresTellWhichMessagesToShow) {
     const std::pair<std::string, LookupOutcome> cases[] = {
         {"Кн 3", LookupOutcome::NotFound},      {"Кн 1:9", LookupOutcome::NotFound},
         {"Нет 1:1", LookupOutcome::NotFound},   {"Папка 1", LookupOutcome::NotFound},
+        {"Огромная 1:1", LookupOutcome::NotFound},
         {"Откр 1:1", LookupOutcome::NoBook},    {"3:16", LookupOutcome::NoBook},
         {"", LookupOutcome::NoBook},
     };
