@@ -1,8 +1,9 @@
 // libFuzzer harness for the pure lookup steps. SORVANTA_FUZZ_STEP (0 parse,
 // 1 extract, 2 clean, 3 marker search against a plain search, 4 upper-casing
-// eight bytes at a time against the table byte by byte) fixes the step;
-// without it the first input byte picks it. The input is split at NUL bytes
-// into the step's arguments.
+// eight bytes at a time against the table byte by byte, 5 book file names
+// against a plain line-by-line search) fixes the step; without it the first
+// input byte picks it. The input is split at NUL bytes into the step's
+// arguments.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,10 +11,12 @@
 #include <string_view>
 #include <vector>
 
+#include "lookup/bookresolver.h"
 #include "lookup/clean.h"
 #include "lookup/extract.h"
 #include "lookup/reference.h"
 #include "text/bytestring.h"
+#include "text/filereading.h"
 #include "text/markersearch.h"
 
 namespace {
@@ -31,6 +34,23 @@ std::vector<std::string_view> SplitAtNul(std::string_view data, std::size_t coun
     return parts;
 }
 
+// The book file name found the plain way: line by line, every occurrence of
+// the word in the upper-cased line, the line two above taken from the list.
+std::optional<std::string_view> PlainBookFileName(std::string_view text, std::string_view word) {
+    const std::vector<std::string_view> lines = sorvanta::SplitTextLines(text);
+    for (std::size_t i = 2; i < lines.size(); ++i) {
+        const std::string line = sorvanta::MakeUpper(lines[i]);
+        for (std::size_t pos = line.find(word); pos != std::string::npos; pos = line.find(word, pos + 1)) {
+            const std::size_t after = pos + word.size();
+            if (pos > 0 && sorvanta::IsLetterOrDigitCp1251(line[pos - 1])) continue;
+            if (after < line.size() && line[after] != ' ') continue;
+            const std::size_t equals = lines[i - 2].find('=');
+            if (equals != std::string_view::npos) return sorvanta::Trim(lines[i - 2].substr(equals + 1));
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
@@ -40,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     if (fixedStep != nullptr) {
         step = std::atoi(fixedStep);
     } else if (!data.empty()) {
-        step = static_cast<unsigned char>(data.front()) % 5;
+        step = static_cast<unsigned char>(data.front()) % 6;
         data.remove_prefix(1);
     }
     switch (step) {
@@ -69,11 +89,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             if (sorvanta::MakeUpper(data) != expected) __builtin_trap();
             break;
         }
+        case 5: {
+            const auto parts = SplitAtNul(data, 2);
+            const std::string word = sorvanta::MakeUpper(sorvanta::TrimRight(parts[0]));
+            if (word.empty() || word.find('\n') != std::string::npos) break;
+            if (sorvanta::FindBookFileName(parts[1], word) != PlainBookFileName(parts[1], word)) __builtin_trap();
+            break;
+        }
         default: {
             // The rare-byte search must find exactly what a plain search finds.
             const auto parts = SplitAtNul(data, 2);
             const std::string_view marker = parts[0], text = parts[1];
-            const sorvanta::CMarkerSearch search(text, marker);
+            sorvanta::CMarkerSearch search(text, marker);
             for (std::size_t start = 0; start <= text.size() + 1; start += 1 + start / 4) {
                 if (search.Find(start) != sorvanta::FindBytes(text, marker, start)) __builtin_trap();
             }

@@ -1,6 +1,7 @@
 // Finding the file of a typed book in the selected module.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,5 +19,12 @@ std::string DirectoryOf(std::string_view strPath);
 // configuration file writes it in. The file is found whatever its letter case
 // when it is opened.
 std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath);
+
+// The book file name that a configuration file's text gives for an
+// abbreviation in capitals, without trailing white space: the first whole-word
+// occurrence from the top, in upper-cased lines, with a line holding "=" two
+// lines above it. Time grows with the text's length, never with the square
+// of a line's.
+std::optional<std::string_view> FindBookFileName(std::string_view strIniText, std::string_view strWord);
 
 }  // namespace sorvanta
