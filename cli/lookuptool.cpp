@@ -1,5 +1,6 @@
 #include "cli/lookuptool.h"
 
+#include <algorithm>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -19,14 +20,13 @@ class CRecordWriter {
 public:
     CRecordWriter(const CLookupOptions& options, std::ostream& out) : m_options(options), m_out(out) {}
 
-    // Writes one record of code page 1251 text in the chosen encoding.
+    // Writes one record of code page 1251 text in the chosen encoding. A
+    // record never holds its terminator: with NUL-terminated records a NUL
+    // byte (from a book or from the input) is written as "?".
     void Write(const std::string& strCp1251) {
-        if (m_options.m_bCp1251Output) {
-            m_out << strCp1251;
-        } else {
-            m_out << Cp1251ToUtf8(strCp1251);
-        }
-        m_out << (m_options.m_bNullTerminated ? '\0' : '\n');
+        std::string strRecord = m_options.m_bCp1251Output ? strCp1251 : Cp1251ToUtf8(strCp1251);
+        if (m_options.m_bNullTerminated) std::replace(strRecord.begin(), strRecord.end(), '\0', '?');
+        m_out << strRecord << (m_options.m_bNullTerminated ? '\0' : '\n');
         m_out.flush();
     }
 

@@ -1,9 +1,10 @@
 // libFuzzer harness for the pure lookup steps. SORVANTA_FUZZ_STEP (0 parse,
 // 1 extract, 2 clean, 3 marker search against a plain search, 4 upper-casing
 // eight bytes at a time against the table byte by byte, 5 book file names
-// against a plain line-by-line search) fixes the step; without it the first
-// input byte picks it. The input is split at NUL bytes into the step's
+// against a plain line-by-line search, 6 UTF-8 decoding) fixes the step;
+// without it the first input byte picks it. The input is split at NUL bytes into the step's
 // arguments.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -16,6 +17,7 @@
 #include "lookup/extract.h"
 #include "lookup/reference.h"
 #include "text/bytestring.h"
+#include "text/codec.h"
 #include "text/filereading.h"
 #include "text/markersearch.h"
 
@@ -60,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     if (fixedStep != nullptr) {
         step = std::atoi(fixedStep);
     } else if (!data.empty()) {
-        step = static_cast<unsigned char>(data.front()) % 6;
+        step = static_cast<unsigned char>(data.front()) % 7;
         data.remove_prefix(1);
     }
     switch (step) {
@@ -94,6 +96,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             const std::string word = sorvanta::MakeUpper(sorvanta::TrimRight(parts[0]));
             if (word.empty() || word.find('\n') != std::string::npos) break;
             if (sorvanta::FindBookFileName(parts[1], word) != PlainBookFileName(parts[1], word)) __builtin_trap();
+            break;
+        }
+        case 6: {
+            // Only a NUL or a line feed byte decodes to a NUL or a line feed.
+            const std::string cp1251 = sorvanta::Utf8ToCp1251(data);
+            for (const char ch : {'\0', '\n'}) {
+                if (std::count(cp1251.begin(), cp1251.end(), ch) != std::count(data.begin(), data.end(), ch)) {
+                    __builtin_trap();
+                }
+            }
             break;
         }
         default: {

@@ -35,8 +35,11 @@ char Cp1251OfUpperHalf(char32_t code) {
     return '?';
 }
 
-// Decodes one UTF-8 sequence at `pos`, advancing it; invalid input gives
-// U+FFFD and skips one byte.
+// Decodes one UTF-8 sequence at `pos`, advancing it. Invalid input gives
+// U+FFFD and skips one byte: a stray or cut sequence, and a well-formed one
+// that UTF-8 forbids (an overlong form such as C0 80 for NUL, a surrogate, a
+// code beyond U+10FFFF), so that no byte sequence turns into a NUL or a line
+// feed other than those bytes themselves.
 char32_t DecodeUtf8(std::string_view utf8, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(utf8[pos]);
     int length = 0;
@@ -68,6 +71,11 @@ char32_t DecodeUtf8(std::string_view utf8, std::size_t& pos) {
             return 0xFFFD;
         }
         code = (code << 6) | (next & 0x3F);
+    }
+    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};  // by length
+    if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        ++pos;
+        return 0xFFFD;
     }
     pos += length;
     return code;

@@ -12,7 +12,8 @@ char32_t Cp1251ToUnicode(char ch);
 char UnicodeToCp1251(char32_t code);
 
 std::string Cp1251ToUtf8(std::string_view cp1251);
-// Invalid UTF-8 sequences become "?" as well.
+// Invalid UTF-8 sequences become "?" as well, one for each byte, overlong
+// forms, surrogates and codes beyond U+10FFFF included.
 std::string Utf8ToCp1251(std::string_view utf8);
 
 // Appends the UTF-8 form of a character of the Basic Multilingual Plane.

@@ -71,6 +71,28 @@ class LookupContract(unittest.TestCase):
             "Кн 1:1. Alpha", " Кн 2:2 . Epsilon", "", "", "Кн 1. Глава 1\r\n1 Alpha\r\n2 Beta\r\n3 Gamma", ""])
         self.assertEqual(result.stderr.decode(), NOT_FOUND + NO_BOOK + NOT_FOUND)
 
+    def test_null_records_never_hold_a_nul_and_broken_utf8_reads_as_question_marks(self):
+        with tempfile.TemporaryDirectory() as root:
+            os.makedirs(os.path.join(root, "m"))
+            with open(os.path.join(root, "m", "orvanel.ini"), "wb") as ini:
+                ini.write("BibleName = N\r\nChapterSign = <h4>\r\nVerseSign = <p>\r\nF = kn.htm\r\nQ\r\nA = Кн\r\n"
+                          .encode("cp1251"))
+            with open(os.path.join(root, "m", "kn.htm"), "wb") as book:
+                book.write(b"<h4>1<p>1 Al\0pha<p>2 Beta")
+            # The verse is "2" and something, so its number stays in the text.
+            cases = [
+                ("Кн 1:1".encode(), "Кн 1:1. Al?pha"),                        # a NUL from the book
+                ("Кн 1:2".encode() + b"\0", "Кн 1:2?. 2 Beta"),                 # a NUL typed
+                ("Кн 1:2".encode() + b"\xc0\x80", "Кн 1:2??. 2 Beta"),          # overlong NUL
+                ("Кн 1:2".encode() + b"\xe0\x80\x8a", "Кн 1:2???. 2 Beta"),     # overlong line feed
+                ("Кн 1:2".encode() + b"\xed\xa0\x80", "Кн 1:2???. 2 Beta"),     # a surrogate
+            ]
+            stdin = b"\n".join(line for line, _ in cases) + b"\n"
+            result = run(["--directory", root, "--null"], stdin)
+            self.assertEqual(result.stdout.split(b"\0"), [record.encode() for _, record in cases] + [b""])
+            # Line-feed records keep a NUL, but no byte sequence becomes a line feed.
+            self.assertEqual(len(run(["--directory", root], stdin).stdout.split(b"\n")), len(cases) + 1)
+
     def test_batch_mode_reads_a_last_line_without_end_and_cp1251_output(self):
         result = self.lookup(["--encoding", "cp1251"], "Кн 1:2".encode())
         self.assertEqual((result.returncode, result.stdout), (0, "Кн 1:2. Beta\n".encode("cp1251")))
