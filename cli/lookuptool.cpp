@@ -11,6 +11,7 @@
 #include "modules/catalogue.h"
 #include "modules/markers.h"
 #include "text/codec.h"
+#include "text/encoding.h"
 
 namespace sorvanta {
 
@@ -20,11 +21,12 @@ class CRecordWriter {
 public:
     CRecordWriter(const CLookupOptions& options, std::ostream& out) : m_options(options), m_out(out) {}
 
-    // Writes one record of code page 1251 text in the chosen encoding. A
-    // record never holds its terminator: with NUL-terminated records a NUL
+    // Writes one record of text in `encoding` in the chosen output encoding.
+    // A record never holds its terminator: with NUL-terminated records a NUL
     // byte (from a book or from the input) is written as "?".
-    void Write(const std::string& strCp1251) {
-        std::string strRecord = m_options.m_bCp1251Output ? strCp1251 : Cp1251ToUtf8(strCp1251);
+    void Write(std::string_view text, TextEncoding encoding) {
+        const TextEncoding output = m_options.m_bCp1251Output ? TextEncoding::Cp1251 : TextEncoding::Utf8;
+        std::string strRecord = ConvertText(text, encoding, output);
         if (m_options.m_bNullTerminated) std::replace(strRecord.begin(), strRecord.end(), '\0', '?');
         m_out << strRecord << (m_options.m_bNullTerminated ? '\0' : '\n');
         m_out.flush();
@@ -44,9 +46,9 @@ void ReportMessages(const std::vector<std::string>& arrMessages, std::ostream& e
 std::optional<std::size_t> ChooseModule(const CLookupOptions& options, const ModuleCatalogue& catalogue,
                                         std::ostream& err) {
     if (options.m_strModule) {
-        const std::string strName = Utf8ToCp1251(*options.m_strModule);
         for (std::size_t i = 0; i < catalogue.m_arrNames.size(); ++i) {
-            if (catalogue.m_arrNames[i] == strName) return i;
+            const TextEncoding encoding = catalogue.m_arrEncodings[i];
+            if (catalogue.m_arrNames[i] == ConvertText(*options.m_strModule, TextEncoding::Utf8, encoding)) return i;
         }
         err << "sorvanta-lookup: no module named \"" << *options.m_strModule << "\"\n";
         return std::nullopt;
@@ -78,26 +80,29 @@ int RunLookupTool(const CLookupOptions& options, std::istream& in, std::ostream&
 
     CRecordWriter writer(options, out);
     if (options.m_bList) {
-        for (const std::string& strName : catalogue.m_arrNames) writer.Write(strName);
+        for (std::size_t i = 0; i < catalogue.m_arrNames.size(); ++i) {
+            writer.Write(catalogue.m_arrNames[i], catalogue.m_arrEncodings[i]);
+        }
         return kExitAllFound;
     }
 
     const std::optional<std::size_t> nModule = ChooseModule(options, catalogue, err);
     if (!nModule) return kExitUsage;
     const std::string& strIniPath = catalogue.m_arrModuleIni[*nModule];
+    const TextEncoding encoding = catalogue.m_arrEncodings[*nModule];
     ModuleMarkers markers;
     ReadModuleMarkers(strIniPath, markers);
 
     bool bAllFound = true;
     auto lookUpOne = [&](std::string_view utf8Reference, bool bEmptyRecordWhenMissing) {
-        const LookupResult result = LookUp(Utf8ToCp1251(utf8Reference), strIniPath, markers);
+        const LookupResult result = LookUp(utf8Reference, strIniPath, markers, encoding, TextEncoding::Utf8);
         if (result.m_outcome == LookupOutcome::Found) {
-            writer.Write(result.m_strQuotation);
+            writer.Write(result.m_strQuotation, result.m_encoding);
             return;
         }
         bAllFound = false;
         ReportMessages(LookupMessages(result.m_outcome), err);
-        if (bEmptyRecordWhenMissing) writer.Write({});
+        if (bEmptyRecordWhenMissing) writer.Write({}, encoding);
     };
 
     if (!options.m_arrReferences.empty()) {

@@ -18,7 +18,8 @@ const char* const kLookupUsage =
     "  --module NAME       the module with this display name (the first one if several)\n"
     "  --module-index N    the module at position N of the catalogue, counting from 0;\n"
     "                      default: the first module\n"
-    "  --encoding ENC      output encoding: utf-8 (default) or cp1251 (raw bytes)\n"
+    "  --encoding ENC      output encoding: utf-8 (default) or cp1251 (the bytes of a\n"
+    "                      code page 1251 module as they are)\n"
     "  --null              end each record with NUL instead of a line feed; a NUL\n"
     "                      byte inside a record (from a book or the input) is\n"
     "                      written as \"?\"\n"
@@ -32,6 +33,11 @@ const char* const kLookupUsage =
     "found then prints an empty record, so that output records stay aligned with the\n"
     "input lines. Line ends inside a passage are kept as in the book file. Messages\n"
     "go to standard error.\n"
+    "\n"
+    "A module is read as UTF-8 when its orvanel.ini begins with a UTF-8 byte order\n"
+    "mark, names it in a line \"DefaultEncoding = utf-8\", or is well-formed UTF-8\n"
+    "with non-ASCII text; otherwise as code page 1251. An en dash, an em dash or a\n"
+    "minus sign splits a verse range like \"-\".\n"
     "\n"
     "Exit status: 0 all found, 1 any not found, 2 usage error or unusable module root.\n";
 

@@ -2,7 +2,7 @@
 
 #include "lookup/reference.h"
 #include "text/bytestring.h"
-#include "text/codec.h"
+#include "text/encoding.h"
 #include "text/filenames.h"
 #include "text/filereading.h"
 #include "text/markersearch.h"
@@ -53,11 +53,11 @@ std::string_view LineAt(std::string_view text, std::size_t start) {
 }
 
 // Whether the occurrence at `pos` is a whole word: it starts its line or
-// follows a byte that is neither a letter nor a digit, and a blank or the
-// line's end follows it (every line is compared as if it had a blank
+// follows a character that is neither a letter nor a digit, and a blank or
+// the line's end follows it (every line is compared as if it had a blank
 // appended).
-bool IsWholeWord(std::string_view text, std::size_t pos, std::size_t nWord) {
-    if (pos > 0 && IsLetterOrDigitCp1251(text[pos - 1])) return false;
+bool IsWholeWord(std::string_view text, std::size_t pos, std::size_t nWord, TextEncoding encoding) {
+    if (pos > 0 && IsLetterOrDigitCp1251(Cp1251CharacterBefore(text, pos, encoding))) return false;
     const std::size_t after = pos + nWord;
     if (after == text.size() || text[after] == ' ' || text[after] == '\n') return true;
     return text[after] == '\r' && after + 1 < text.size() && text[after + 1] == '\n';
@@ -80,29 +80,30 @@ std::string DirectoryOf(std::string_view strPath) {
     return slash == std::string_view::npos ? std::string() : std::string(strPath.substr(0, slash + 1));
 }
 
-std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath) {
-    const Reference reference = ParseReference(MakeUpper(strVerse));
+std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath, TextEncoding encoding) {
+    const Reference reference = ParseReference(MakeUpper(strVerse, encoding), encoding);
     const std::string_view word = TrimRight(reference.m_strBook);
     if (word.empty() || word.find('\n') != std::string_view::npos) return {};  // it could never lie within one line
 
     const std::optional<CFileBytes> content = ReadFileNoCase(strIniPath);
     if (!content) return {};
-    const std::optional<std::string_view> fileName = FindBookFileName(content->View(), word);
-    return fileName ? DirectoryOf(strIniPath) + Cp1251ToUtf8(*fileName) : std::string();
+    const std::optional<std::string_view> fileName = FindBookFileName(content->View(), word, encoding);
+    if (!fileName) return {};
+    return DirectoryOf(strIniPath) + ConvertText(*fileName, encoding, TextEncoding::Utf8);
 }
 
-std::optional<std::string_view> FindBookFileName(std::string_view strIniText, std::string_view strWord) {
+std::optional<std::string_view> FindBookFileName(std::string_view strIniText, std::string_view strWord,
+                                                 TextEncoding encoding) {
     // The word is sought in an upper-cased copy. Upper-casing changes letters
     // only and keeps every byte in its place, so the rest is judged on the
     // bytes as written. The candidates come in order, so the lines are walked
     // once, and the line two above is looked at once per line.
-    std::string upper(strIniText);
-    MakeUpperInPlace(upper);
+    const std::string upper = MakeUpper(strIniText, encoding);
     CMarkerSearch search(upper, strWord);
     CLineWalk lines(strIniText);
     std::optional<std::string_view> fileName;  // of the current line; the first has none
     for (std::size_t pos = search.Find(0); pos != std::string_view::npos; pos = search.Find(pos + 1)) {
-        if (!IsWholeWord(strIniText, pos, strWord.size())) continue;
+        if (!IsWholeWord(strIniText, pos, strWord.size(), encoding)) continue;
         if (lines.MoveTo(pos)) fileName = FileNameOnLine(strIniText, lines.TwoAbove());
         if (fileName) return fileName;
     }

@@ -9,25 +9,32 @@
 
 namespace sorvanta {
 
-LookupResult LookUp(std::string_view strVerse, const std::string& strIniPath, const ModuleMarkers& markers) {
+LookupResult LookUp(std::string_view strVerse, const std::string& strIniPath, const ModuleMarkers& markers,
+                    TextEncoding moduleEncoding, TextEncoding typedEncoding) {
     LookupResult result;
-    const std::string strBookPath = strIniPath.empty() ? std::string() : ResolveBookFile(strVerse, strIniPath);
+    result.m_encoding = moduleEncoding;
+    const std::string strTyped = ConvertText(strVerse, typedEncoding, moduleEncoding);
+    const std::string strBookPath =
+        strIniPath.empty() ? std::string() : ResolveBookFile(strTyped, strIniPath, moduleEncoding);
     if (strBookPath.empty()) {
         result.m_outcome = LookupOutcome::NoBook;
         return result;
     }
     const std::optional<CFileBytes> book = ReadFileNoCase(strBookPath);
     if (!book) return result;
+    std::string_view text = book->View();
+    if (moduleEncoding == TextEncoding::Utf8 && text.starts_with(kUtf8ByteOrderMark)) {
+        text.remove_prefix(kUtf8ByteOrderMark.size());
+    }
 
-    const Reference reference = ParseReference(strVerse);
-    const std::string strPassage =
-        ExtractPassage(book->View(), reference, markers.m_strChapterSign, markers.m_strVerseSign);
+    const Reference reference = ParseReference(strTyped, moduleEncoding);
+    const std::string strPassage = ExtractPassage(text, reference, markers.m_strChapterSign, markers.m_strVerseSign);
     std::string strText = CleanPassage(strPassage, reference.m_strFirstVerse);
     if (strText.empty()) return result;
 
     result.m_outcome = LookupOutcome::Found;
-    result.m_strQuotation.reserve(strVerse.size() + 2 + strText.size());
-    result.m_strQuotation.append(strVerse).append(". ").append(strText);
+    result.m_strQuotation.reserve(strTyped.size() + 2 + strText.size());
+    result.m_strQuotation.append(strTyped).append(". ").append(strText);
     return result;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "modules/markers.h"
+#include "text/encoding.h"
 
 namespace sorvanta {
 
@@ -18,11 +19,16 @@ enum class LookupOutcome {
 struct LookupResult {
     LookupOutcome m_outcome = LookupOutcome::NotFound;
     std::string m_strQuotation;  // typed reference + ". " + cleaned passage
+    TextEncoding m_encoding = TextEncoding::Cp1251;  // of the quotation: the module's
 };
 
 // Looks the reference up, exactly as typed, in the module whose configuration
-// file is `strIniPath` ("" when no module is selected), with its markers.
-LookupResult LookUp(std::string_view strVerse, const std::string& strIniPath, const ModuleMarkers& markers);
+// file is `strIniPath` ("" when no module is selected), with its markers. The
+// typed text, in `typedEncoding`, is converted to the module's encoding, and
+// the quotation is in that encoding.
+LookupResult LookUp(std::string_view strVerse, const std::string& strIniPath, const ModuleMarkers& markers,
+                    TextEncoding moduleEncoding = TextEncoding::Cp1251,
+                    TextEncoding typedEncoding = TextEncoding::Cp1251);
 
 // The messages (code page 1251) that tell the user about a failed lookup, in
 // the order they are shown; none for a found passage.

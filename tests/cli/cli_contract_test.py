@@ -63,6 +63,25 @@ class LookupContract(unittest.TestCase):
             self.assertEqual((result.returncode, result.stdout.decode(), result.stderr.decode()),
                              (status, out, err), args)
 
+    def test_modules_in_utf8_and_in_code_page_1251_side_by_side(self):
+        root = os.path.join(DATA, "encodings")
+        names = ["Синодальный", "Юникод с меткой", "Keyed", "Юникод без метки"]
+        cases = [
+            (["--list"], "".join(n + "\n" for n in names).encode()),
+            (["--list", "--encoding", "cp1251"], "".join(n + "\n" for n in names).encode("cp1251")),
+            (["Кн 1:1–2"], "Кн 1:1–2. Вначале было Слово.\r\n2 Оно было в начале.\n".encode()),
+            (["--module-index", "1", "ёж 1:3", "Кн 1:1"], "ёж 1:3. Всё через Него.\nКн 1:1. Вначале было Слово.\n".encode()),
+            (["--module-index", "1", "--encoding", "cp1251", "кн 1:2"], "кн 1:2. Оно было в начале.\n".encode("cp1251")),
+            (["--module", "Keyed", "JN 1:2"], "JN 1:2. Оно было в начале.\n".encode()),
+            (["--module", "Юникод без метки", "иоан 1:1−2"],
+             "иоан 1:1−2. Вначале было Слово,\n2 Оно было в начале у Бога.\n".encode()),
+            (["--module-index", "3", "--encoding", "cp1251", "Ин 1:3"],
+             "Ин 1:3. Всё через Него начало быть.\n".encode("cp1251")),
+        ]
+        for args, expected in cases:
+            result = run(["--directory", root] + args)
+            self.assertEqual((result.returncode, result.stdout, result.stderr), (0, expected, b""), args)
+
     def test_batch_mode_keeps_records_aligned(self):
         stdin = "Кн 1:1\r\n Кн 2:2 \nКн 9\n\nКн 1\n".encode()
         result = self.lookup(["--null"], stdin)

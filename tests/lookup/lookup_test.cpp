@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "modules/catalogue.h"
 #include "support/tempdir.h"
 #include "text/filereading.h"
 
@@ -71,6 +72,39 @@ TEST_F(LookUpTest, FailuresTellWhichMessagesToShow) {
     EXPECT_EQ(LookupMessages(LookupOutcome::NoBook)[0][10], 'c');  // the Latin letter, byte 0x63
     EXPECT_EQ(LookupMessages(LookupOutcome::NotFound), std::vector<std::string>{strNotFound});
     EXPECT_TRUE(LookupMessages(LookupOutcome::Found).empty());
+}
+
+// The same request, typed in code page 1251 (as the desktop program passes
+// it) or in UTF-8 (as the command line does), in modules of either encoding.
+TEST(LookUpEncodings, EachModuleReadsInItsOwnEncoding) {
+    const ModuleCatalogue catalogue = ScanModules(SORVANTA_TEST_DATA "/encodings");
+    ASSERT_EQ(catalogue.m_arrModuleIni.size(), 4u);
+    struct Case {
+        std::size_t module;
+        std::string typed, quotation;  // UTF-8
+    };
+    const Case cases[] = {
+        {0, "кн 1:2", "кн 1:2. Оно было в начале."},
+        {1, "КН 1:1-2", "КН 1:1-2. Вначале было Слово.\r\n2 Оно было в начале."},
+        {1, "ёж 1:3", "ёж 1:3. Всё через Него."},
+        {1, "Ґн 1", "Ґн 1. Глава 1\r\n1 Вначале было Слово.\r\n2 Оно было в начале.\r\n3 Всё через Него."},
+        {2, "jn 1:2", "jn 1:2. Оно было в начале."},
+        {3, "иоан 1:1–2", "иоан 1:1–2. Вначале было Слово,\n2 Оно было в начале у Бога."},
+        {3, "ИН 1:3", "ИН 1:3. Всё через Него начало быть."},
+    };
+    for (const Case& c : cases) {
+        const std::string& strIni = catalogue.m_arrModuleIni[c.module];
+        const TextEncoding encoding = catalogue.m_arrEncodings[c.module];
+        ModuleMarkers markers;
+        ReadModuleMarkers(strIni, markers);
+        for (const auto& [typed, typedEncoding] : {std::pair{Cp(c.typed), TextEncoding::Cp1251},
+                                                   std::pair{c.typed, TextEncoding::Utf8}}) {
+            const LookupResult result = LookUp(typed, strIni, markers, encoding, typedEncoding);
+            EXPECT_EQ(result.m_outcome, LookupOutcome::Found) << c.typed;
+            EXPECT_EQ(result.m_encoding, encoding) << c.typed;
+            EXPECT_EQ(ConvertText(result.m_strQuotation, encoding, TextEncoding::Utf8), c.quotation) << c.typed;
+        }
+    }
 }
 
 TEST_F(LookUpTest, EmptyMarkersFindNothing) {
