@@ -37,7 +37,12 @@ const char* const kLookupUsage =
     "A module is read as UTF-8 when its orvanel.ini begins with a UTF-8 byte order\n"
     "mark, names it in a line \"DefaultEncoding = utf-8\", or is well-formed UTF-8\n"
     "with non-ASCII text; otherwise as code page 1251. An en dash, an em dash or a\n"
-    "minus sign splits a verse range like \"-\".\n"
+    "minus sign splits a verse range like \"-\". References separated by \";\" are\n"
+    "quoted in turn, joined by CR LF, in one record; one without a book of its own\n"
+    "(\"Ин 3:16; 5:24\") takes the book of the one before it, and if any is not found,\n"
+    "none is. A book not found as typed is sought once more without a full stop\n"
+    "after it (\"Ин. 3:16\") and with no-break spaces read as blanks; the quotation\n"
+    "still starts with the reference as typed.\n"
     "\n"
     "Exit status: 0 all found, 1 any not found, 2 usage error or unusable module root.\n";
 

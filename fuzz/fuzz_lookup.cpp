@@ -2,7 +2,7 @@
 // 1 extract, 2 clean, 3 marker search against a plain search, 4 upper-casing
 // eight bytes at a time against the table byte by byte, 5 book file names
 // against a plain line-by-line search, 6 UTF-8 decoding, 7 UTF-8 upper-casing
-// and conversion) fixes the step; without
+// and conversion, and the forms of a typed request) fixes the step; without
 // it the first input byte picks it. Steps 5 and 7 take the module's encoding
 // from the next byte. The input is split at NUL bytes into the step's
 // arguments.
@@ -18,6 +18,7 @@
 #include "lookup/clean.h"
 #include "lookup/extract.h"
 #include "lookup/reference.h"
+#include "lookup/request.h"
 #include "text/bytestring.h"
 #include "text/codec.h"
 #include "text/encoding.h"
@@ -118,6 +119,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             if (upper.size() != data.size() || sorvanta::MakeUpper(upper, TextEncoding::Utf8) != upper) __builtin_trap();
             if (sorvanta::IsValidUtf8(data) != sorvanta::IsValidUtf8(upper)) __builtin_trap();
             if (!sorvanta::IsValidUtf8(sorvanta::ConvertText(data, encoding, TextEncoding::Utf8))) __builtin_trap();
+            // The usual form has no no-break space; every part of a request is shown as typed.
+            if (sorvanta::UsualForm(data, encoding).find(sorvanta::NoBreakSpace(encoding)) != std::string::npos) {
+                __builtin_trap();
+            }
+            for (const sorvanta::RequestPart& part : sorvanta::SplitRequest(data, encoding)) {
+                if (data.find(part.m_strShown) == std::string_view::npos) __builtin_trap();
+                if (!part.m_strLookedUp.ends_with(part.m_strShown)) __builtin_trap();
+            }
+            break;
+        }
+        case 6: {
+            // Only a NUL or a line feed byte decodes to a NUL or a line feed.
+            const std::string cp1251 = sorvanta::Utf8ToCp1251(data);
+            for (const char ch : {'\0', '\n'}) {
+                if (std::count(cp1251.begin(), cp1251.end(), ch) != std::count(data.begin(), data.end(), ch)) {
+                    __builtin_trap();
+                }
+            }
             break;
         }
         default: {

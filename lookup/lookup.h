@@ -18,14 +18,20 @@ enum class LookupOutcome {
 
 struct LookupResult {
     LookupOutcome m_outcome = LookupOutcome::NotFound;
-    std::string m_strQuotation;  // typed reference + ". " + cleaned passage
+    // Typed reference + ". " + cleaned passage; for several references one
+    // such quotation each, in the order typed, joined by CR LF.
+    std::string m_strQuotation;
     TextEncoding m_encoding = TextEncoding::Cp1251;  // of the quotation: the module's
 };
 
 // Looks the reference up, exactly as typed, in the module whose configuration
 // file is `strIniPath` ("" when no module is selected), with its markers. The
 // typed text, in `typedEncoding`, is converted to the module's encoding, and
-// the quotation is in that encoding.
+// the quotation is in that encoding. A request may hold several references
+// separated by ";" (SplitRequest); it is found only when every one is, and
+// otherwise gives the outcome of the first that is not. A reference whose
+// book is not found as typed is tried once more in its usual form
+// (UsualForm), its quotation still starting with the reference as typed.
 LookupResult LookUp(std::string_view strVerse, const std::string& strIniPath, const ModuleMarkers& markers,
                     TextEncoding moduleEncoding = TextEncoding::Cp1251,
                     TextEncoding typedEncoding = TextEncoding::Cp1251);

@@ -70,13 +70,14 @@ class LookupContract(unittest.TestCase):
             (["--list"], "".join(n + "\n" for n in names).encode()),
             (["--list", "--encoding", "cp1251"], "".join(n + "\n" for n in names).encode("cp1251")),
             (["Кн 1:1–2"], "Кн 1:1–2. Вначале было Слово.\r\n2 Оно было в начале.\n".encode()),
-            (["--module-index", "1", "ёж 1:3", "Кн 1:1"], "ёж 1:3. Всё через Него.\nКн 1:1. Вначале было Слово.\n".encode()),
+            (["--module-index", "1", "ёж 1:3", "Кн. 1:1; 1:2"],
+             "ёж 1:3. Всё через Него.\nКн. 1:1. Вначале было Слово.\r\n1:2. Оно было в начале.\n".encode()),
             (["--module-index", "1", "--encoding", "cp1251", "кн 1:2"], "кн 1:2. Оно было в начале.\n".encode("cp1251")),
             (["--module", "Keyed", "JN 1:2"], "JN 1:2. Оно было в начале.\n".encode()),
             (["--module", "Юникод без метки", "иоан 1:1−2"],
              "иоан 1:1−2. Вначале было Слово,\n2 Оно было в начале у Бога.\n".encode()),
-            (["--module-index", "3", "--encoding", "cp1251", "Ин 1:3"],
-             "Ин 1:3. Всё через Него начало быть.\n".encode("cp1251")),
+            (["--module-index", "3", "--encoding", "cp1251", "Ин\u00a01:3"],
+             "Ин\u00a01:3. Всё через Него начало быть.\n".encode("cp1251")),
         ]
         for args, expected in cases:
             result = run(["--directory", root] + args)

@@ -19,10 +19,12 @@ protected:
         m_strIni = m_dir.Write("mod/orvanel.ini", Cp("BibleName = Проба\n"
                                                      "ChapterSign = <h4>\n"
                                                      "VerseSign = <p>\n"
-                                                     "F = kn.htm\nQ = 2\nA = Кн\n"
+                                                     "F = kn.htm\nQ = 2\nA = Кн Сл\n"
                                                      "F = none.htm\nQ = 1\nA = Нет\n"
                                                      "F = dir.htm\nQ = 1\nA = Папка\n"
-                                                     "F = huge.htm\nQ = 1\nA = Огромная\n"));
+                                                     "F = huge.htm\nQ = 1\nA = Огромная\n"
+                                                     "F = dot.htm\nQ = 1\nA = Сл.\n"));
+        m_dir.Write("mod/dot.htm", Cp("<h4><p>1 Точка"));
         m_dir.Write("mod/KN.HTM", Cp("<html>\r\n<h4>Глава 1</h4>\r\n<p>1 Alpha\r\n<p>2 Beta\r\n<p>3 Gamma\r\n"
                                      "<h4>Глава 2</h4>\r\n<p>1 Delta\r\n<p>2 Epsilon\r\n"));
         m_dir.MakeDir("mod/dir.htm");
@@ -43,6 +45,20 @@ TEST_F(LookUpTest, QuotationIsTheReferenceAsTypedThenThePassage) {
         {"кн 1:2-3", "кн 1:2-3. Beta\r\n3 Gamma"},
         {"  КН 2  ", "  КН 2  . Глава 2\r\n1 Delta\r\n2 Epsilon"},
         {"Кн2,2", "Кн2,2. Epsilon"},
+        // Dashes split ranges; a book not found as typed is sought with the
+        // full stop after it dropped and no-break spaces as blanks, the
+        // quotation still starting as typed; a reference found as typed is
+        // never changed ("Сл." has a book of its own); several references
+        // give one quotation each.
+        {"Кн 1:1–2", "Кн 1:1–2. Alpha\r\n2 Beta"},
+        {"Кн 1:2 — 3", "Кн 1:2 — 3. Beta\r\n3 Gamma"},
+        {"Кн. 1:1", "Кн. 1:1. Alpha"},
+        {"Кн.2", "Кн.2. Глава 2\r\n1 Delta\r\n2 Epsilon"},
+        {"Кн\u00a01:1\u00a0-\u00a02", "Кн\u00a01:1\u00a0-\u00a02. Alpha\r\n2 Beta"},
+        {"Сл. 1:1", "Сл. 1:1. Точка"},
+        {"Сл 1:1", "Сл 1:1. Alpha"},
+        {"Кн 1:1; 2:2", "Кн 1:1. Alpha\r\n2:2. Epsilon"},
+        {" Кн 1:3 ;Кн. 2:1;", "Кн 1:3. Gamma\r\nКн. 2:1. Delta"},
     };
     for (const auto& [typed, quotation] : cases) {
         const LookupResult result = LookUpTyped(typed);
@@ -58,6 +74,9 @@ TEST_F(LookUpTest, FailuresTellWhichMessagesToShow) {
         {"Огромная 1:1", LookupOutcome::NotFound},
         {"Откр 1:1", LookupOutcome::NoBook},    {"3:16", LookupOutcome::NoBook},
         {"", LookupOutcome::NoBook},
+        {"Кн.. 1:1", LookupOutcome::NoBook},    {";", LookupOutcome::NoBook},
+        {"Кн 1:1; 2:9", LookupOutcome::NotFound},
+        {"Кн 1:1; Откр 1; Кн 9", LookupOutcome::NoBook},  // the first part not found tells
     };
     for (const auto& [typed, outcome] : cases) {
         const LookupResult result = LookUpTyped(typed);
@@ -90,7 +109,8 @@ TEST(LookUpEncodings, EachModuleReadsInItsOwnEncoding) {
         {1, "Ґн 1", "Ґн 1. Глава 1\r\n1 Вначале было Слово.\r\n2 Оно было в начале.\r\n3 Всё через Него."},
         {2, "jn 1:2", "jn 1:2. Оно было в начале."},
         {3, "иоан 1:1–2", "иоан 1:1–2. Вначале было Слово,\n2 Оно было в начале у Бога."},
-        {3, "ИН 1:3", "ИН 1:3. Всё через Него начало быть."},
+        {3, "ИН. 1:3", "ИН. 1:3. Всё через Него начало быть."},
+        {3, "Ин 1:1; 1:3", "Ин 1:1. Вначале было Слово,\r\n1:3. Всё через Него начало быть."},
     };
     for (const Case& c : cases) {
         const std::string& strIni = catalogue.m_arrModuleIni[c.module];
