@@ -18,6 +18,7 @@
 #include "lookup/extract.h"
 #include "lookup/lookup.h"
 #include "modules/markers.h"
+#include "modules/moduleroots.h"
 #include "text/filenames.h"
 #include "text/filereading.h"
 
@@ -36,6 +37,8 @@ public:
     }
     CBenchDir(const CBenchDir&) = delete;
     CBenchDir& operator=(const CBenchDir&) = delete;
+
+    const std::string& Path() const { return m_strPath; }
 
     std::string Write(const std::string& strRelative, const std::string& strContent) const {
         const std::filesystem::path path = std::filesystem::path(m_strPath) / strRelative;
@@ -163,6 +166,37 @@ void SearchLongMarker(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(1));
 }
 
+// The first-start search over a fake home: a Wine prefix with the modules
+// and a windows folder, a symbolic-link loop, and 10,000 unrelated folders
+// (100 x 100). Warm: the folders are in the page cache after the first run.
+void FindModuleRootInAFakeHome(benchmark::State& state) {
+    namespace fs = std::filesystem;
+    const CBenchDir dir;
+    const std::string strHome = dir.Path() + "/home";
+    const std::string strPrefix = strHome + "/.wine";
+    for (const char* module : {"kjv", "web", "rst"}) {
+        dir.Write("home/.wine/drive_c/Program Files/Orvanel/Modules/" + std::string(module) + "/orvanel.ini", "");
+    }
+    for (int i = 0; i < 300; ++i) fs::create_directories(strPrefix + "/drive_c/windows/system32/d" + std::to_string(i));
+    fs::create_directories(strPrefix + "/dosdevices");
+    fs::create_directory_symlink("../drive_c", strPrefix + "/dosdevices/c:");
+    fs::create_directory_symlink("/", strPrefix + "/dosdevices/z:");
+    fs::create_directory_symlink(strHome, strHome + "/loop");
+    for (int i = 0; i < 100 * 100; ++i) {
+        fs::create_directories(strHome + "/Documents/" + std::to_string(i / 100) + "/" + std::to_string(i % 100));
+    }
+    const std::vector<std::string> arrPlaces =
+        sorvanta::ModuleRootSearchPlaces({strHome, "", "", dir.Path() + "/none"});
+    const std::string strExpected = strPrefix + "/drive_c/Program Files/Orvanel/Modules";
+    for (auto _ : state) {
+        if (sorvanta::FindModuleRoot(arrPlaces) != strExpected) {
+            state.SkipWithError("the Wine prefix's modules were not found");
+            break;
+        }
+    }
+}
+
+BENCHMARK(FindModuleRootInAFakeHome)->Unit(benchmark::kMillisecond);
 BENCHMARK(ResolveRepeatedAbbreviation)->RangeMultiplier(4)->Range(16 << 10, 16 << 20)->Unit(benchmark::kMillisecond);
 BENCHMARK(SearchLongMarker)
     ->Args({5 << 10, 400 << 10})

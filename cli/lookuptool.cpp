@@ -10,6 +10,7 @@
 #include "lookup/lookup.h"
 #include "modules/catalogue.h"
 #include "modules/markers.h"
+#include "modules/moduleroots.h"
 #include "text/codec.h"
 #include "text/encoding.h"
 
@@ -72,9 +73,12 @@ std::string_view WithoutLineEnd(const std::string& strLine) {
 }  // namespace
 
 int RunLookupTool(const CLookupOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
-    const std::string strDirectory =
-        options.m_strDirectory ? *options.m_strDirectory : ReadProfileDirectory(ProfilePath());
-    const ModuleCatalogue catalogue = ScanModules(strDirectory);
+    // A profile without a Directory (before the first start of the desktop
+    // program) gives the module root a search finds, as that start does.
+    std::optional<std::string> strDirectory = options.m_strDirectory;
+    if (!strDirectory) strDirectory = ReadProfileDirectory(ProfilePath());
+    if (!strDirectory) strDirectory = FindDefaultModuleRoot();
+    const ModuleCatalogue catalogue = ScanModules(*strDirectory);
     ReportMessages(catalogue.m_arrMessages, err);
     if (catalogue.m_arrNames.empty()) return kExitUsage;
 

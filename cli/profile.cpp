@@ -67,9 +67,9 @@ std::string UnescapeIniValue(std::string_view value) {
     return out;
 }
 
-std::string ReadProfileDirectory(const std::string& strProfilePath) {
+std::optional<std::string> ReadProfileDirectory(const std::string& strProfilePath) {
     const std::optional<CFileBytes> content = ReadWholeFile(strProfilePath);
-    if (!content) return {};
+    if (!content) return std::nullopt;
     bool bInSettings = false;
     for (std::string_view line : SplitTextLines(content->View())) {
         line = Trim(line);
@@ -81,7 +81,7 @@ std::string ReadProfileDirectory(const std::string& strProfilePath) {
         if (!bInSettings || equals == std::string_view::npos) continue;
         if (Trim(line.substr(0, equals)) == "Directory") return UnescapeIniValue(Trim(line.substr(equals + 1)));
     }
-    return {};
+    return std::nullopt;
 }
 
 }  // namespace sorvanta

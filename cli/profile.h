@@ -1,6 +1,7 @@
 // Reading the module root that the program's settings name.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace sorvanta {
@@ -10,8 +11,8 @@ namespace sorvanta {
 std::string ProfilePath();
 
 // The value of key Directory in group [Settings] of an INI profile as the
-// desktop program writes it, or "" when the file or the key is absent.
-std::string ReadProfileDirectory(const std::string& strProfilePath);
+// desktop program writes it, or nothing when the file or the key is absent.
+std::optional<std::string> ReadProfileDirectory(const std::string& strProfilePath);
 
 // Undoes the quoting and escapes of one INI value ("...", \\, \", \t, \xHHHH,
 // a leading "@@").

@@ -5,6 +5,7 @@ Usage: cli_contract_test.py SORVANTA_LOOKUP DATA_DIR
 """
 import hashlib
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -139,6 +140,22 @@ class LookupContract(unittest.TestCase):
             env = dict(os.environ, XDG_CONFIG_HOME=config)
             result = run(["Кн 2:1"], env=env)
             self.assertEqual((result.returncode, result.stdout.decode()), (0, "Кн 2:1. Delta\n"))
+
+    def test_without_a_directory_in_the_profile_the_modules_found_are_used(self):
+        with tempfile.TemporaryDirectory() as home:
+            modules = os.path.join(home, ".wine", "drive_c", "Program Files", "Orvanel", "Modules")
+            shutil.copytree(os.path.join(ROOT, "a_kn"), os.path.join(modules, "a_kn"))
+            os.symlink(home, os.path.join(home, "loop"))
+            for profile in [None, "[Settings]\nShowDlg=1\n"]:
+                if profile is not None:
+                    os.makedirs(os.path.join(home, ".config", "Sorvanta"), exist_ok=True)
+                    with open(os.path.join(home, ".config", "Sorvanta", "sorvanta.conf"), "w") as conf:
+                        conf.write(profile)
+                env = dict(os.environ, HOME=home, XDG_DATA_DIRS=os.path.join(home, "none"))
+                for name in ["XDG_CONFIG_HOME", "XDG_DATA_HOME", "WINEPREFIX"]:
+                    env.pop(name, None)
+                result = run(["Кн 2:1"], env=env)
+                self.assertEqual((result.returncode, result.stdout.decode()), (0, "Кн 2:1. Delta\n"), profile)
 
     def test_help_documents_the_contract(self):
         result = run(["--help"])

@@ -9,7 +9,7 @@ namespace {
 
 TEST(Profile, ReadsTheDirectoryOfTheSettingsGroup) {
     test::CTempDir dir;
-    const std::pair<std::string, std::string> cases[] = {
+    const std::pair<std::string, std::optional<std::string>> cases[] = {
         {"[Settings]\nDirectory=/home/u/Orvanel/Modules\nShowDlg=1\n", "/home/u/Orvanel/Modules"},
         {"[Other]\nDirectory=/wrong\n[Settings]\nTrayDef=0\nDirectory = /right \n", "/right"},
         {"[Settings]\r\nDirectory=\"/a, b\"\r\n", "/a, b"},
@@ -18,13 +18,14 @@ TEST(Profile, ReadsTheDirectoryOfTheSettingsGroup) {
         {"[Settings]\nDirectory=C:\\\\Orvanel\n", "C:\\Orvanel"},
         {"[Settings]\nDirectory=@@at\n", "@at"},
         {"[Settings]\nDirectory=\n", ""},
-        {"[Settings]\nShowDlg=1\n", ""},
-        {"", ""},
+        {"[Settings]\nShowDlg=1\n", std::nullopt},
+        {"[Other]\nDirectory=/wrong\n", std::nullopt},
+        {"", std::nullopt},
     };
     for (const auto& [content, directory] : cases) {
         EXPECT_EQ(ReadProfileDirectory(dir.Write("sorvanta.conf", content)), directory) << content;
     }
-    EXPECT_EQ(ReadProfileDirectory(dir.Path() + "/missing.conf"), "");
+    EXPECT_EQ(ReadProfileDirectory(dir.Path() + "/missing.conf"), std::nullopt);
 }
 
 TEST(Profile, PathFollowsXdgConfigHome) {
