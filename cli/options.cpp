@@ -43,9 +43,9 @@ const char* const kLookupUsage =
     "minus sign splits a verse range like \"-\". References separated by \";\" are\n"
     "quoted in turn, joined by CR LF, in one record; one without a book of its own\n"
     "(\"Ин 3:16; 5:24\") takes the book of the one before it, and if any is not found,\n"
-    "none is. A book not found as typed is sought once more without a full stop\n"
-    "after it (\"Ин. 3:16\") and with no-break spaces read as blanks; the quotation\n"
-    "still starts with the reference as typed.\n"
+    "none is. A reference not found as typed is sought once more without a full\n"
+    "stop after the book (\"Ин. 3:16\") and with no-break spaces read as blanks; the\n"
+    "quotation still starts with the reference as typed.\n"
     "\n"
     "Exit status: 0 all found, 1 any not found, 2 usage error or unusable module root.\n";
 

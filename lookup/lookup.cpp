@@ -44,15 +44,17 @@ LookupResult LookUpReference(std::string_view strVerse, std::string_view strShow
     return result;
 }
 
-// A reference whose book is not found as typed is tried once more in its
-// usual form; one that is found is never changed.
+// A reference that is not found as typed is tried once more in its usual
+// form; one that is found is never changed, and one found in neither form
+// tells what the form typed found.
 LookupResult LookUpPart(const RequestPart& part, const std::string& strIniPath, const ModuleMarkers& markers,
                         TextEncoding encoding) {
-    LookupResult result = LookUpReference(part.m_strLookedUp, part.m_strShown, strIniPath, markers, encoding);
-    if (result.m_outcome != LookupOutcome::NoBook) return result;
+    const LookupResult typed = LookUpReference(part.m_strLookedUp, part.m_strShown, strIniPath, markers, encoding);
+    if (typed.m_outcome == LookupOutcome::Found) return typed;
     const std::string strUsual = UsualForm(part.m_strLookedUp, encoding);
-    if (strUsual == Trim(part.m_strLookedUp)) return result;
-    return LookUpReference(strUsual, part.m_strShown, strIniPath, markers, encoding);
+    if (strUsual == Trim(part.m_strLookedUp)) return typed;
+    LookupResult usual = LookUpReference(strUsual, part.m_strShown, strIniPath, markers, encoding);
+    return usual.m_outcome == LookupOutcome::Found ? usual : typed;
 }
 
 }  // namespace

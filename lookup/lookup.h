@@ -29,9 +29,10 @@ struct LookupResult {
 // typed text, in `typedEncoding`, is converted to the module's encoding, and
 // the quotation is in that encoding. A request may hold several references
 // separated by ";" (SplitRequest); it is found only when every one is, and
-// otherwise gives the outcome of the first that is not. A reference whose
-// book is not found as typed is tried once more in its usual form
-// (UsualForm), its quotation still starting with the reference as typed.
+// otherwise gives the outcome of the first that is not. A reference that is
+// not found as typed is tried once more in its usual form (UsualForm), its
+// quotation still starting with the reference as typed; not found in that
+// form either, it gives the outcome of the form typed.
 LookupResult LookUp(std::string_view strVerse, const std::string& strIniPath, const ModuleMarkers& markers,
                     TextEncoding moduleEncoding = TextEncoding::Cp1251,
                     TextEncoding typedEncoding = TextEncoding::Cp1251);

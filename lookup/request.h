@@ -25,9 +25,10 @@ struct RequestPart {
 // and shown as typed.
 std::vector<RequestPart> SplitRequest(std::string_view strTyped, TextEncoding encoding);
 
-// The reference in the form book resolution knows, for one more try when the
-// form typed names no book: trimmed, no-break spaces as blanks, and without
-// a full stop after the abbreviation ("Ин. 3:16" -> "Ин 3:16").
+// The reference in the form the parser and book resolution know, for one
+// more try when the form typed is not found: trimmed, no-break spaces as
+// blanks, and without a full stop after the abbreviation ("Ин. 3:16" ->
+// "Ин 3:16").
 std::string UsualForm(std::string_view strTyped, TextEncoding encoding);
 
 }  // namespace sorvanta

@@ -45,16 +45,17 @@ TEST_F(LookUpTest, QuotationIsTheReferenceAsTypedThenThePassage) {
         {"кн 1:2-3", "кн 1:2-3. Beta\r\n3 Gamma"},
         {"  КН 2  ", "  КН 2  . Глава 2\r\n1 Delta\r\n2 Epsilon"},
         {"Кн2,2", "Кн2,2. Epsilon"},
-        // Dashes split ranges; a book not found as typed is sought with the
-        // full stop after it dropped and no-break spaces as blanks, the
-        // quotation still starting as typed; a reference found as typed is
-        // never changed ("Сл." has a book of its own); several references
+        // Dashes split ranges; a reference not found as typed is sought with
+        // the full stop after the book dropped and no-break spaces as blanks,
+        // the quotation still starting as typed; a reference found as typed
+        // is never changed ("Сл." has a book of its own); several references
         // give one quotation each.
         {"Кн 1:1–2", "Кн 1:1–2. Alpha\r\n2 Beta"},
         {"Кн 1:2 — 3", "Кн 1:2 — 3. Beta\r\n3 Gamma"},
         {"Кн. 1:1", "Кн. 1:1. Alpha"},
         {"Кн.2", "Кн.2. Глава 2\r\n1 Delta\r\n2 Epsilon"},
         {"Кн\u00a01:1\u00a0-\u00a02", "Кн\u00a01:1\u00a0-\u00a02. Alpha\r\n2 Beta"},
+        {"Кн 1:2\u00a0-\u00a03", "Кн 1:2\u00a0-\u00a03. Beta\r\n3 Gamma"},
         {"Сл. 1:1", "Сл. 1:1. Точка"},
         {"Сл 1:1", "Сл 1:1. Alpha"},
         {"Кн 1:1; 2:2", "Кн 1:1. Alpha\r\n2:2. Epsilon"},
@@ -75,6 +76,7 @@ TEST_F(LookUpTest, FailuresTellWhichMessagesToShow) {
         {"Откр 1:1", LookupOutcome::NoBook},    {"3:16", LookupOutcome::NoBook},
         {"", LookupOutcome::NoBook},
         {"Кн.. 1:1", LookupOutcome::NoBook},    {";", LookupOutcome::NoBook},
+        {"Кн. 1:9", LookupOutcome::NoBook},     // not found in either form: what the form typed found
         {"Кн 1:1; 2:9", LookupOutcome::NotFound},
         {"Кн 1:1; Откр 1; Кн 9", LookupOutcome::NoBook},  // the first part not found tells
     };
