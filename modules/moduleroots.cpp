@@ -28,8 +28,9 @@ std::string EnvironmentValue(const char* name) {
     return value != nullptr ? value : "";
 }
 
-// Whether a name is "orvanel.ini" in any letter case. A name that only some
-// letters of code page 1251 would upper-case to it has none: it is ASCII.
+// Whether a name is "orvanel.ini" in any letter case. Only an ASCII name
+// upper-cases to "ORVANEL.INI" in code page 1251, so ASCII letters compared
+// without case find what FindFileNoCase finds.
 bool IsModuleIniName(std::string_view name) {
     constexpr std::string_view kName = kModuleIniName;
     return name.size() == kName.size() && std::equal(name.begin(), name.end(), kName.begin(), [](char a, char b) {
