@@ -1,5 +1,7 @@
 #include "lookup/lookup.h"
 
+#include <utility>
+
 #include "lookup/bookresolver.h"
 #include "lookup/clean.h"
 #include "lookup/extract.h"
@@ -41,6 +43,7 @@ LookupResult LookUpReference(std::string_view strVerse, std::string_view strShow
     result.m_outcome = LookupOutcome::Found;
     result.m_strQuotation.reserve(strShown.size() + 2 + strText.size());
     result.m_strQuotation.append(strShown).append(". ").append(strText);
+    result.m_arrParts.push_back({std::string(strShown), std::move(strText)});
     return result;
 }
 
@@ -70,14 +73,16 @@ LookupResult LookUp(std::string_view strVerse, const std::string& strIniPath, co
         return result;
     }
     for (const RequestPart& part : parts) {
-        const LookupResult partResult = LookUpPart(part, strIniPath, markers, moduleEncoding);
+        LookupResult partResult = LookUpPart(part, strIniPath, markers, moduleEncoding);
         if (partResult.m_outcome != LookupOutcome::Found) {
             result.m_outcome = partResult.m_outcome;
             result.m_strQuotation.clear();
+            result.m_arrParts.clear();
             return result;
         }
         if (!result.m_strQuotation.empty()) result.m_strQuotation += kQuotationBreak;
         result.m_strQuotation += partResult.m_strQuotation;
+        result.m_arrParts.push_back(std::move(partResult.m_arrParts.front()));
     }
     result.m_outcome = LookupOutcome::Found;
     return result;

@@ -16,12 +16,20 @@ enum class LookupOutcome {
     NotFound,  // the book file, the chapter or the verses were not found
 };
 
+// One reference of a found request: the reference as typed (a request's
+// part, trimmed, when it holds several) and its cleaned passage.
+struct QuotationPart {
+    std::string m_strReference;
+    std::string m_strPassage;
+};
+
 struct LookupResult {
     LookupOutcome m_outcome = LookupOutcome::NotFound;
     // Typed reference + ". " + cleaned passage; for several references one
     // such quotation each, in the order typed, joined by CR LF.
     std::string m_strQuotation;
-    TextEncoding m_encoding = TextEncoding::Cp1251;  // of the quotation: the module's
+    std::vector<QuotationPart> m_arrParts;  // what the quotation is made of, one per reference
+    TextEncoding m_encoding = TextEncoding::Cp1251;  // of the quotation and its parts: the module's
 };
 
 // Looks the reference up, exactly as typed, in the module whose configuration

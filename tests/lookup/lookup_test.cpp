@@ -95,6 +95,25 @@ TEST_F(LookUpTest, FailuresTellWhichMessagesToShow) {
     EXPECT_TRUE(LookupMessages(LookupOutcome::Found).empty());
 }
 
+// Each reference with its passage, for whoever puts them together otherwise.
+TEST_F(LookUpTest, TheQuotationIsMadeOfOnePartForEachReference) {
+    using Parts = std::vector<std::pair<std::string, std::string>>;
+    const std::pair<std::string, Parts> cases[] = {
+        {"  Кн 1:1 ", {{"  Кн 1:1 ", "Alpha"}}},
+        {"Кн. 1:1; 2:1-2", {{"Кн. 1:1", "Alpha"}, {"2:1-2", "Delta\r\n2 Epsilon"}}},
+        {"Кн 1:1; 2:9", {}},
+    };
+    for (const auto& [typed, expected] : cases) {
+        Parts parts;
+        for (const QuotationPart& part : LookUpTyped(typed).m_arrParts) {
+            parts.emplace_back(part.m_strReference, part.m_strPassage);
+        }
+        Parts expectedCp;
+        for (const auto& [reference, passage] : expected) expectedCp.emplace_back(Cp(reference), Cp(passage));
+        EXPECT_EQ(parts, expectedCp) << typed;
+    }
+}
+
 // The same request, typed in code page 1251 (as the desktop program passes
 // it) or in UTF-8 (as the command line does), in modules of either encoding.
 TEST(LookUpEncodings, EachModuleReadsInItsOwnEncoding) {
