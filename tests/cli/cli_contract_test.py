@@ -70,11 +70,9 @@ class LookupContract(unittest.TestCase):
         cases = [
             (["--list"], "".join(n + "\n" for n in names).encode()),
             (["--list", "--encoding", "cp1251"], "".join(n + "\n" for n in names).encode("cp1251")),
-            (["Кн 1:1–2"], "Кн 1:1–2. Вначале было Слово.\r\n2 Оно было в начале.\n".encode()),
-            (["--module-index", "1", "ёж 1:3", "Кн. 1:1; 1:2"],
-             "ёж 1:3. Всё через Него.\nКн. 1:1. Вначале было Слово.\r\n1:2. Оно было в начале.\n".encode()),
+            (["--module-index", "1", "Кн. 1:1; 1:2"],
+             "Кн. 1:1. Вначале было Слово.\r\n1:2. Оно было в начале.\n".encode()),
             (["--module-index", "1", "--encoding", "cp1251", "кн 1:2"], "кн 1:2. Оно было в начале.\n".encode("cp1251")),
-            (["--module", "Keyed", "JN 1:2"], "JN 1:2. Оно было в начале.\n".encode()),
             (["--module", "Юникод без метки", "иоан 1:1−2"],
              "иоан 1:1−2. Вначале было Слово,\n2 Оно было в начале у Бога.\n".encode()),
             (["--module-index", "3", "--encoding", "cp1251", "Ин\u00a01:3"],
@@ -146,16 +144,14 @@ class LookupContract(unittest.TestCase):
             modules = os.path.join(home, ".wine", "drive_c", "Program Files", "Orvanel", "Modules")
             shutil.copytree(os.path.join(ROOT, "a_kn"), os.path.join(modules, "a_kn"))
             os.symlink(home, os.path.join(home, "loop"))
-            for profile in [None, "[Settings]\nShowDlg=1\n"]:
-                if profile is not None:
-                    os.makedirs(os.path.join(home, ".config", "Sorvanta"), exist_ok=True)
-                    with open(os.path.join(home, ".config", "Sorvanta", "sorvanta.conf"), "w") as conf:
-                        conf.write(profile)
-                env = dict(os.environ, HOME=home, XDG_DATA_DIRS=os.path.join(home, "none"))
-                for name in ["XDG_CONFIG_HOME", "XDG_DATA_HOME", "WINEPREFIX"]:
-                    env.pop(name, None)
-                result = run(["Кн 2:1"], env=env)
-                self.assertEqual((result.returncode, result.stdout.decode()), (0, "Кн 2:1. Delta\n"), profile)
+            os.makedirs(os.path.join(home, ".config", "Sorvanta"))
+            with open(os.path.join(home, ".config", "Sorvanta", "sorvanta.conf"), "w") as conf:
+                conf.write("[Settings]\nShowDlg=1\n")
+            env = dict(os.environ, HOME=home, XDG_DATA_DIRS=os.path.join(home, "none"))
+            for name in ["XDG_CONFIG_HOME", "XDG_DATA_HOME", "WINEPREFIX"]:
+                env.pop(name, None)
+            result = run(["Кн 2:1"], env=env)
+            self.assertEqual((result.returncode, result.stdout.decode()), (0, "Кн 2:1. Delta\n"))
 
     def test_help_documents_the_contract(self):
         result = run(["--help"])

@@ -55,11 +55,9 @@ TEST(ParseReference, DashesSplitARangeInTheModulesEncoding) {
     };
     const Case cases[] = {
         {Cp("Ин 3:16–18"), TextEncoding::Cp1251, "16", "18"},
-        {Cp("Ин 3:16 — 18"), TextEncoding::Cp1251, "16", "18"},
         {Cp("Ин 3:16—18-20"), TextEncoding::Cp1251, "16", Cp("18-20")},
         {Cp("Ин 3:16–"), TextEncoding::Cp1251, "16", ""},
         {"Ин 3:16–18", TextEncoding::Utf8, "16", "18"},
-        {"Ин 3:16 — 18", TextEncoding::Utf8, "16", "18"},
         {"Ин 3:16−18", TextEncoding::Utf8, "16", "18"},
         {"Ин 3:16-18–20", TextEncoding::Utf8, "16", "18–20"},
         {"Ин 3:16", TextEncoding::Utf8, "16", ""},

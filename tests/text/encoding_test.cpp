@@ -30,14 +30,6 @@ TEST(Encoding, ConvertsBetweenTheEncodingsAndAlwaysGivesWellFormedUtf8) {
     EXPECT_TRUE(IsValidUtf8(ConvertText(all, kUtf8, kUtf8)));
 }
 
-TEST(Encoding, TellsWellFormedUtf8) {
-    const std::pair<std::string, bool> cases[] = {
-        {"", true},  {"plain", true},  {"Ин λ 😀 \xef\xbf\xbd", true},
-        {Cp("Ин"), false},  {"\xd0", false},  {"\xc0\x80", false},  {"\xed\xa0\x80", false},
-    };
-    for (const auto& [text, bValid] : cases) EXPECT_EQ(IsValidUtf8(text), bValid) << text;
-}
-
 TEST(Encoding, UpperCasingUtf8KeepsEveryByteInItsPlace) {
     const std::pair<std::string, std::string> cases[] = {
         {"абвгдеёжзийклмнопрстуфхцчшщъыьэюя", "АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ"},
