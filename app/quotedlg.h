@@ -57,6 +57,7 @@ public:
     std::string m_strDirectory;  // native path
     int m_bTrayDef = 0;
     std::vector<std::string> m_arrModuleIni;  // native paths, index for index with m_comboModules
+    std::vector<TextEncoding> m_arrModuleEncodings;  // of each module's texts, index for index too
     std::string m_strChapterSign;
     std::string m_strVerseSign;
     char m_chHotkeyLaunch = 0;
@@ -135,6 +136,9 @@ private:
     void ShowReferenceMenu(QPoint pos);
     void OnTrayActivated(QSystemTrayIcon::ActivationReason reason);
     void RestoreWindow();
+    // The selected module's configuration file and encoding ("" when none).
+    std::string SelectedModuleIni() const;
+    TextEncoding SelectedModuleEncoding() const;
     // Gives the focus back to the control that had it last (the reference
     // field at first) and selects an edit field's text, so typing replaces it.
     void RestoreFocus();

@@ -21,12 +21,14 @@ namespace sorvanta {
 
 void CQuoteDlg::ScanModules() {
     m_arrModuleIni.clear();
+    m_arrModuleEncodings.clear();
     m_comboModules->clear();
     const ModuleCatalogue catalogue = sorvanta::ScanModules(m_strDirectory);
     // Names go into the list before the messages are shown, in the order found.
     for (std::size_t i = 0; i < catalogue.m_arrNames.size(); ++i) {
-        m_comboModules->addItem(ToQString(catalogue.m_arrNames[i]));
+        m_comboModules->addItem(ToQString(catalogue.m_arrNames[i], catalogue.m_arrEncodings[i]));
         m_arrModuleIni.push_back(catalogue.m_arrModuleIni[i]);
+        m_arrModuleEncodings.push_back(catalogue.m_arrEncodings[i]);
     }
     QStringList messages;
     for (const std::string& strMessage : catalogue.m_arrMessages) messages << ToQString(strMessage);
@@ -40,11 +42,21 @@ void CQuoteDlg::ScanModules() {
     ReadModuleBooks();
 }
 
-void CQuoteDlg::ReadModuleMarkers() {
+std::string CQuoteDlg::SelectedModuleIni() const {
     const int nSelected = m_comboModules->currentIndex();
-    if (nSelected < 0) return;
+    return nSelected < 0 ? std::string() : m_arrModuleIni[static_cast<std::size_t>(nSelected)];
+}
+
+TextEncoding CQuoteDlg::SelectedModuleEncoding() const {
+    const int nSelected = m_comboModules->currentIndex();
+    return nSelected < 0 ? TextEncoding::Cp1251 : m_arrModuleEncodings[static_cast<std::size_t>(nSelected)];
+}
+
+void CQuoteDlg::ReadModuleMarkers() {
+    const std::string strIni = SelectedModuleIni();
+    if (strIni.empty()) return;
     ModuleMarkers markers{m_strChapterSign, m_strVerseSign};
-    if (sorvanta::ReadModuleMarkers(m_arrModuleIni[static_cast<std::size_t>(nSelected)], markers)) {
+    if (sorvanta::ReadModuleMarkers(strIni, markers)) {
         m_strChapterSign = markers.m_strChapterSign;
         m_strVerseSign = markers.m_strVerseSign;
     }
@@ -59,11 +71,9 @@ void CQuoteDlg::ReadModuleBooks() {
         m_comboVerse->lineEdit()->setCompleter(m_pBookCompleter);
     }
     QStringList books;
-    const int nSelected = m_comboModules->currentIndex();
-    if (nSelected >= 0) {
-        for (const std::string& strBook : ListBookAbbreviations(m_arrModuleIni[static_cast<std::size_t>(nSelected)])) {
-            books << ToQString(strBook);
-        }
+    const TextEncoding encoding = SelectedModuleEncoding();
+    if (const std::string strIni = SelectedModuleIni(); !strIni.empty()) {
+        for (const std::string& strBook : ListBookAbbreviations(strIni, encoding)) books << ToQString(strBook, encoding);
     }
     static_cast<QStringListModel*>(m_pBookCompleter->model())->setStringList(books);
 }
@@ -105,21 +115,18 @@ void CQuoteDlg::ShowReferenceMenu(QPoint pos) {
 
 int CQuoteDlg::LookUpAndCopy() {
     UpdateData(true);
-    const int nSelected = m_comboModules->currentIndex();
-    const std::string strIniPath = nSelected < 0 ? std::string() : m_arrModuleIni[static_cast<std::size_t>(nSelected)];
-    const LookupResult result = LookUp(m_strVerse, strIniPath, ModuleMarkers{m_strChapterSign, m_strVerseSign});
+    const LookupResult result = LookUp(m_strVerse, SelectedModuleIni(), ModuleMarkers{m_strChapterSign, m_strVerseSign},
+                                       SelectedModuleEncoding());
     if (result.m_outcome == LookupOutcome::NoBook) AfxMessageBox(LookupMessages(result.m_outcome).front());
     if (result.m_outcome != LookupOutcome::Found) return 0;
 
     AddToHistory(m_strVerse);
-    const std::string_view strPassage = PassageOfQuotation(result.m_strQuotation, m_strVerse);
-    const std::string strCitation =
-        FormatCitation(m_strVerse, strPassage, m_quotation.m_style, CTextEncoding::Cp1251);
-    const std::string strHtml = m_quotation.m_bHtml == 0 ? std::string()
-        : FormatCitationHtml(m_strVerse, strPassage, m_quotation.m_style, CTextEncoding::Cp1251);
+    const std::string strCitation = FormatQuotation(result, m_quotation.m_style);
+    const std::string strHtml = m_quotation.m_bHtml == 0 ? std::string() : FormatQuotationHtml(result, m_quotation.m_style);
     if (m_bShowDlg != 0) {
         CCopyDlg dlg(this);
         dlg.m_strPassage = strCitation;
+        dlg.m_encoding = result.m_encoding;
         dlg.m_strHtml = strHtml;
         if (dlg.exec() == QDialog::Accepted) {
             const int bShowDlg = dlg.m_bDontShow == 0 ? 1 : 0;
@@ -132,7 +139,9 @@ int CQuoteDlg::LookUpAndCopy() {
     } else {
         // Without the quote window the quotation goes to the clipboard at once:
         // hiding without copying would report a copy that never happened.
-        if (!CopyToClipboard(strCitation, strHtml)) AfxMessageBox(ClipboardFailureMessage());
+        if (!CopyToClipboard(ToQString(strCitation, result.m_encoding), strHtml)) {
+            AfxMessageBox(ClipboardFailureMessage());
+        }
         HideToTray();
     }
     return 1;

@@ -1,6 +1,7 @@
 // The main window's settings: loaded once at start-up, saved at once when the
 // settings dialog or the quote window changes them, and again at the end.
 #include "app/quotedlg.h"
+#include "modules/moduleroots.h"
 #include "settings/settingsdlg.h"
 #include "settings/settingsstore.h"
 
@@ -23,6 +24,12 @@ void CQuoteDlg::LoadSettings() {
     ApplySettingsValues(LoadSettingsValues(profile));
     m_quotation = LoadQuotationValues(profile);
     for (const std::string& strVerse : LoadHistory(profile)) AddToHistory(strVerse);
+    // A first start looks for the host's modules where they usually are; a
+    // root found is taken as if chosen in the settings dialog.
+    if (!HasModuleRoot(profile)) {
+        m_strDirectory = FindDefaultModuleRoot();
+        if (!m_strDirectory.empty()) SaveSettings();
+    }
 }
 
 void CQuoteDlg::SaveSettings() {

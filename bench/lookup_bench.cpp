@@ -1,23 +1,55 @@
 // Cost of a lookup on the largest sample book next to the cost of merely
-// reading the files it needs. Run: lookup_bench --samples DIR/modules
+// reading the files it needs, and of lookups in hostile module files.
+// Run: lookup_bench --samples DIR/modules
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <sstream>
-#include <vector>
-#include <iostream>
 #include <string>
+#include <vector>
 
 #include "lookup/bookresolver.h"
+#include "lookup/extract.h"
 #include "lookup/lookup.h"
 #include "modules/markers.h"
+#include "modules/moduleroots.h"
 #include "text/filenames.h"
 #include "text/filereading.h"
 
 namespace {
+
+// A folder for the benchmarks' own files, removed at the end.
+class CBenchDir {
+public:
+    CBenchDir() {
+        std::string strTemplate = (std::filesystem::temp_directory_path() / "sorvanta-bench-XXXXXX").string();
+        if (::mkdtemp(strTemplate.data()) != nullptr) m_strPath = strTemplate;
+    }
+    ~CBenchDir() {
+        std::error_code error;
+        if (!m_strPath.empty()) std::filesystem::remove_all(m_strPath, error);
+    }
+    CBenchDir(const CBenchDir&) = delete;
+    CBenchDir& operator=(const CBenchDir&) = delete;
+
+    const std::string& Path() const { return m_strPath; }
+
+    std::string Write(const std::string& strRelative, const std::string& strContent) const {
+        const std::filesystem::path path = std::filesystem::path(m_strPath) / strRelative;
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << strContent;
+        return path.string();
+    }
+
+private:
+    std::string m_strPath;
+};
 
 std::string g_strIni;
 // Single verses spread over the whole Bible, typed with the module's own
@@ -109,6 +141,68 @@ BENCHMARK_CAPTURE(LookUpReference, whole_chapter_119, "Ps 119");
 BENCHMARK_CAPTURE(LookUpReference, range_119_1_176, "Ps 119:1-176");
 BENCHMARK(ReadIniAndBooksOfMixedVerses);
 BENCHMARK(LookUpMixedVerses);
+
+// A configuration file whose third line repeats the typed abbreviation
+// state.range(0) bytes long, with no "=" two lines above it: every
+// occurrence is a candidate that fails.
+void ResolveRepeatedAbbreviation(benchmark::State& state) {
+    const CBenchDir dir;
+    std::string strLine;
+    // "ИН " in code page 1251, again and again.
+    while (strLine.size() < static_cast<std::size_t>(state.range(0))) strLine += "\xc8\xcd ";
+    const std::string strIni = dir.Write("m/orvanel.ini", "x\ny\n" + strLine + "\n");
+    for (auto _ : state) benchmark::DoNotOptimize(sorvanta::ResolveBookFile("\xc8\xed 1", strIni));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
+}
+
+// A chapter marker of state.range(0) bytes "a" sought in a book of
+// state.range(1) bytes where every stretch of "a" falls one byte short of it.
+void SearchLongMarker(benchmark::State& state) {
+    const auto nMarker = static_cast<std::size_t>(state.range(0));
+    const std::string strMarker(nMarker, 'a');
+    std::string strBook;
+    while (strBook.size() < static_cast<std::size_t>(state.range(1))) strBook += std::string(nMarker - 1, 'a') + "b";
+    const sorvanta::Reference reference{"X ", "1", "", ""};
+    for (auto _ : state) benchmark::DoNotOptimize(sorvanta::ExtractPassage(strBook, reference, strMarker, "<p>"));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(1));
+}
+
+// The first-start search over a fake home: a Wine prefix with the modules
+// and a windows folder, a symbolic-link loop, and 10,000 unrelated folders
+// (100 x 100). Warm: the folders are in the page cache after the first run.
+void FindModuleRootInAFakeHome(benchmark::State& state) {
+    namespace fs = std::filesystem;
+    const CBenchDir dir;
+    const std::string strHome = dir.Path() + "/home";
+    const std::string strPrefix = strHome + "/.wine";
+    for (const char* module : {"kjv", "web", "rst"}) {
+        dir.Write("home/.wine/drive_c/Program Files/Orvanel/Modules/" + std::string(module) + "/orvanel.ini", "");
+    }
+    for (int i = 0; i < 300; ++i) fs::create_directories(strPrefix + "/drive_c/windows/system32/d" + std::to_string(i));
+    fs::create_directories(strPrefix + "/dosdevices");
+    fs::create_directory_symlink("../drive_c", strPrefix + "/dosdevices/c:");
+    fs::create_directory_symlink("/", strPrefix + "/dosdevices/z:");
+    fs::create_directory_symlink(strHome, strHome + "/loop");
+    for (int i = 0; i < 100 * 100; ++i) {
+        fs::create_directories(strHome + "/Documents/" + std::to_string(i / 100) + "/" + std::to_string(i % 100));
+    }
+    const std::vector<std::string> arrPlaces =
+        sorvanta::ModuleRootSearchPlaces({strHome, "", "", dir.Path() + "/none"});
+    const std::string strExpected = strPrefix + "/drive_c/Program Files/Orvanel/Modules";
+    for (auto _ : state) {
+        if (sorvanta::FindModuleRoot(arrPlaces) != strExpected) {
+            state.SkipWithError("the Wine prefix's modules were not found");
+            break;
+        }
+    }
+}
+
+BENCHMARK(FindModuleRootInAFakeHome)->Unit(benchmark::kMillisecond);
+BENCHMARK(ResolveRepeatedAbbreviation)->RangeMultiplier(4)->Range(16 << 10, 16 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(SearchLongMarker)
+    ->Args({5 << 10, 400 << 10})
+    ->Args({50 << 10, 4 << 20})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

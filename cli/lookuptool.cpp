@@ -1,5 +1,6 @@
 #include "cli/lookuptool.h"
 
+#include <algorithm>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -11,7 +12,9 @@
 #include "lookup/lookup.h"
 #include "modules/catalogue.h"
 #include "modules/markers.h"
+#include "modules/moduleroots.h"
 #include "text/codec.h"
+#include "text/encoding.h"
 
 namespace sorvanta {
 
@@ -21,28 +24,28 @@ class CRecordWriter {
 public:
     CRecordWriter(const CLookupOptions& options, std::ostream& out) : m_options(options), m_out(out) {}
 
-    // Writes one record of code page 1251 text in the chosen encoding.
-    void Write(const std::string& strCp1251) {
-        WriteBytes(m_options.m_bCp1251Output ? strCp1251 : Cp1251ToUtf8(strCp1251));
-    }
-
-    // Writes the quotation that LookUp built for `strVerse` in the chosen
-    // citation style, as text or as HTML.
-    void WriteQuotation(std::string_view strVerse, std::string_view strQuotation) {
-        const std::string_view passage = PassageOfQuotation(strQuotation, strVerse);
-        if (m_options.m_bHtml) {
-            WriteBytes(FormatCitationHtml(strVerse, passage, m_options.m_citation, CTextEncoding::Cp1251));
-        } else {
-            Write(FormatCitation(strVerse, passage, m_options.m_citation, CTextEncoding::Cp1251));
-        }
-    }
-
-private:
-    void WriteBytes(const std::string& strRecord) {
+    // Writes one record of text in `encoding` in the chosen output encoding.
+    // A record never holds its terminator: with NUL-terminated records a NUL
+    // byte (from a book or from the input) is written as "?".
+    void Write(std::string_view text, TextEncoding encoding) {
+        const TextEncoding output = m_options.m_bCp1251Output ? TextEncoding::Cp1251 : TextEncoding::Utf8;
+        std::string strRecord = ConvertText(text, encoding, output);
+        if (m_options.m_bNullTerminated) std::replace(strRecord.begin(), strRecord.end(), '\0', '?');
         m_out << strRecord << (m_options.m_bNullTerminated ? '\0' : '\n');
         m_out.flush();
     }
 
+    // Writes a found request's quotation in the chosen citation style, as
+    // text or as HTML (always UTF-8).
+    void WriteQuotation(const LookupResult& result) {
+        if (m_options.m_bHtml) {
+            Write(FormatQuotationHtml(result, m_options.m_citation), TextEncoding::Utf8);
+        } else {
+            Write(FormatQuotation(result, m_options.m_citation), result.m_encoding);
+        }
+    }
+
+private:
     const CLookupOptions& m_options;
     std::ostream& m_out;
 };
@@ -56,9 +59,9 @@ void ReportMessages(const std::vector<std::string>& arrMessages, std::ostream& e
 std::optional<std::size_t> ChooseModule(const CLookupOptions& options, const ModuleCatalogue& catalogue,
                                         std::ostream& err) {
     if (options.m_strModule) {
-        const std::string strName = Utf8ToCp1251(*options.m_strModule);
         for (std::size_t i = 0; i < catalogue.m_arrNames.size(); ++i) {
-            if (catalogue.m_arrNames[i] == strName) return i;
+            const TextEncoding encoding = catalogue.m_arrEncodings[i];
+            if (catalogue.m_arrNames[i] == ConvertText(*options.m_strModule, TextEncoding::Utf8, encoding)) return i;
         }
         err << "sorvanta-lookup: no module named \"" << *options.m_strModule << "\"\n";
         return std::nullopt;
@@ -82,35 +85,40 @@ std::string_view WithoutLineEnd(const std::string& strLine) {
 }  // namespace
 
 int RunLookupTool(const CLookupOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
-    const std::string strDirectory =
-        options.m_strDirectory ? *options.m_strDirectory : ReadProfileDirectory(ProfilePath());
-    const ModuleCatalogue catalogue = ScanModules(strDirectory);
+    // A profile without a Directory (before the first start of the desktop
+    // program) gives the module root a search finds, as that start does.
+    std::optional<std::string> strDirectory = options.m_strDirectory;
+    if (!strDirectory) strDirectory = ReadProfileDirectory(ProfilePath());
+    if (!strDirectory) strDirectory = FindDefaultModuleRoot();
+    const ModuleCatalogue catalogue = ScanModules(*strDirectory);
     ReportMessages(catalogue.m_arrMessages, err);
     if (catalogue.m_arrNames.empty()) return kExitUsage;
 
     CRecordWriter writer(options, out);
     if (options.m_bList) {
-        for (const std::string& strName : catalogue.m_arrNames) writer.Write(strName);
+        for (std::size_t i = 0; i < catalogue.m_arrNames.size(); ++i) {
+            writer.Write(catalogue.m_arrNames[i], catalogue.m_arrEncodings[i]);
+        }
         return kExitAllFound;
     }
 
     const std::optional<std::size_t> nModule = ChooseModule(options, catalogue, err);
     if (!nModule) return kExitUsage;
     const std::string& strIniPath = catalogue.m_arrModuleIni[*nModule];
+    const TextEncoding encoding = catalogue.m_arrEncodings[*nModule];
     ModuleMarkers markers;
     ReadModuleMarkers(strIniPath, markers);
 
     bool bAllFound = true;
     auto lookUpOne = [&](std::string_view utf8Reference, bool bEmptyRecordWhenMissing) {
-        const std::string strVerse = Utf8ToCp1251(utf8Reference);
-        const LookupResult result = LookUp(strVerse, strIniPath, markers);
+        const LookupResult result = LookUp(utf8Reference, strIniPath, markers, encoding, TextEncoding::Utf8);
         if (result.m_outcome == LookupOutcome::Found) {
-            writer.WriteQuotation(strVerse, result.m_strQuotation);
+            writer.WriteQuotation(result);
             return;
         }
         bAllFound = false;
         ReportMessages(LookupMessages(result.m_outcome), err);
-        if (bEmptyRecordWhenMissing) writer.Write({});
+        if (bEmptyRecordWhenMissing) writer.Write({}, encoding);
     };
 
     if (!options.m_arrReferences.empty()) {

@@ -1,7 +1,6 @@
 #include "cli/profile.h"
 
 #include "profile/profilefile.h"
-#include "profile/settingsvalues.h"
 
 namespace sorvanta {
 
@@ -9,8 +8,10 @@ std::string ProfilePath() {
     return ProfilePathOf("sorvanta");
 }
 
-std::string ReadProfileDirectory(const std::string& strProfilePath) {
-    return LoadSettingsValues(ReadProfileFile(strProfilePath).m_profile).m_strDirectory;
+std::optional<std::string> ReadProfileDirectory(const std::string& strProfilePath) {
+    const CProfile profile = ReadProfileFile(strProfilePath).m_profile;
+    const CProfileGroup* pGroup = profile.FindGroup("Settings");
+    return pGroup != nullptr ? pGroup->Value("Directory") : std::nullopt;
 }
 
 }  // namespace sorvanta

@@ -2,6 +2,7 @@
 // reader the desktop program itself uses.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace sorvanta {
@@ -10,8 +11,9 @@ namespace sorvanta {
 // + "/Sorvanta/sorvanta.conf".
 std::string ProfilePath();
 
-// The value of key Directory in group [Settings] of the profile, or "" when
-// the file or the key is absent, or the file is not a profile.
-std::string ReadProfileDirectory(const std::string& strProfilePath);
+// The value of key Directory in group [Settings] of the profile, or nothing
+// when the file or the key is absent, or the file is not a profile (a first
+// start, for which the module root is searched for).
+std::optional<std::string> ReadProfileDirectory(const std::string& strProfilePath);
 
 }  // namespace sorvanta

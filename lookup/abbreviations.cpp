@@ -7,7 +7,6 @@
 
 #include "lookup/bookresolver.h"
 #include "text/bytestring.h"
-#include "text/codec.h"
 #include "text/filenames.h"
 #include "text/filereading.h"
 
@@ -16,25 +15,25 @@ namespace sorvanta {
 namespace {
 
 // Whether the line names a book file that exists in the module's folder.
-bool IsBookFileLine(std::string_view line, const std::string& strDirectory) {
+bool IsBookFileLine(std::string_view line, const std::string& strDirectory, TextEncoding encoding) {
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) return false;
     const std::string_view name = Trim(line.substr(equals + 1));
     if (name.empty() || name.find('/') != std::string_view::npos) return false;
     std::error_code error;
-    return std::filesystem::is_regular_file(FindFileNoCase(strDirectory + Cp1251ToUtf8(name)), error);
+    return std::filesystem::is_regular_file(FindFileNoCase(strDirectory + ConvertText(name, encoding, TextEncoding::Utf8)), error);
 }
 
 }  // namespace
 
-std::vector<std::string> ListBookAbbreviations(const std::string& strIniPath) {
+std::vector<std::string> ListBookAbbreviations(const std::string& strIniPath, TextEncoding encoding) {
     const std::optional<CFileBytes> content = ReadFileNoCase(strIniPath);
     if (!content) return {};
     const std::vector<std::string_view> lines = SplitTextLines(content->View());
     const std::string strDirectory = DirectoryOf(strIniPath);
     std::vector<std::string> abbreviations;
     for (std::size_t i = 2; i < lines.size(); ++i) {
-        if (!IsBookFileLine(lines[i - 2], strDirectory)) continue;
+        if (!IsBookFileLine(lines[i - 2], strDirectory, encoding)) continue;
         std::string_view words = lines[i];
         if (const std::size_t equals = words.find('='); equals != std::string_view::npos) {
             words.remove_prefix(equals + 1);

@@ -5,13 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "text/encoding.h"
+
 namespace sorvanta {
 
 // The words of every abbreviation line: a line two below a book-file line
 // ("... = name" naming a file that exists beside the configuration file),
 // taken after the abbreviation line's own "=" when it has one. In file order,
-// each once, in the bytes the file writes them in. Nothing when the file
-// cannot be read.
-std::vector<std::string> ListBookAbbreviations(const std::string& strIniPath);
+// each once, in the bytes the file writes them in (the module's `encoding`).
+// Nothing when the file cannot be read.
+std::vector<std::string> ListBookAbbreviations(const std::string& strIniPath,
+                                               TextEncoding encoding = TextEncoding::Cp1251);
 
 }  // namespace sorvanta

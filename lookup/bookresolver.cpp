@@ -1,24 +1,48 @@
 #include "lookup/bookresolver.h"
 
-#include <algorithm>
-#include <optional>
-#include <span>
-
 #include "lookup/reference.h"
 #include "text/bytestring.h"
-#include "text/codec.h"
+#include "text/encoding.h"
 #include "text/filenames.h"
 #include "text/filereading.h"
+#include "text/markersearch.h"
 
 namespace sorvanta {
 
 namespace {
 
-// Start of the line that holds position `pos`: just after the line feed before it.
-std::size_t LineStart(std::string_view text, std::size_t pos) {
-    while (pos > 0 && text[pos - 1] != '\n') --pos;
-    return pos;
-}
+// The lines of a text walked forward once: where the current line starts and
+// where the line two above it starts.
+class CLineWalk {
+public:
+    explicit CLineWalk(std::string_view text) : m_text(text), m_nNext(NextStart(0)) {}
+
+    // Moves on until the current line holds `pos`; true when it moved.
+    bool MoveTo(std::size_t pos) {
+        const std::size_t nBefore = m_nCurrent;
+        while (m_nNext <= pos) {
+            m_nTwoAbove = m_nOneAbove;
+            m_nOneAbove = m_nCurrent;
+            m_nCurrent = m_nNext;
+            m_nNext = NextStart(m_nNext);
+        }
+        return m_nCurrent != nBefore;
+    }
+    // Start of the line two above the current one, or npos for the first two.
+    std::size_t TwoAbove() const { return m_nTwoAbove; }
+
+private:
+    std::size_t NextStart(std::size_t from) const {
+        const std::size_t lf = m_text.find('\n', from);
+        return lf == std::string_view::npos ? lf : lf + 1;
+    }
+
+    std::string_view m_text;
+    std::size_t m_nTwoAbove = std::string_view::npos;
+    std::size_t m_nOneAbove = std::string_view::npos;
+    std::size_t m_nCurrent = 0;
+    std::size_t m_nNext;
+};
 
 // The line that starts at `start`, without its line end (LF, or CR LF).
 std::string_view LineAt(std::string_view text, std::size_t start) {
@@ -28,36 +52,25 @@ std::string_view LineAt(std::string_view text, std::size_t start) {
     return text.substr(start, end - start);
 }
 
-// Whether the word at `pos` is followed by a blank or ends its line (every
-// line is compared as if it had a blank appended).
-bool EndsWord(std::string_view text, std::size_t after) {
+// Whether the occurrence at `pos` is a whole word: it starts its line or
+// follows a character that is neither a letter nor a digit, and a blank or
+// the line's end follows it (every line is compared as if it had a blank
+// appended).
+bool IsWholeWord(std::string_view text, std::size_t pos, std::size_t nWord, TextEncoding encoding) {
+    if (pos > 0 && IsLetterOrDigitCp1251(Cp1251CharacterBefore(text, pos, encoding))) return false;
+    const std::size_t after = pos + nWord;
     if (after == text.size() || text[after] == ' ' || text[after] == '\n') return true;
     return text[after] == '\r' && after + 1 < text.size() && text[after + 1] == '\n';
 }
 
-// Start of the line two above the line that starts at `lineStart`, or npos
-// when that line is the first or second of the file.
-std::size_t TwoLinesAbove(std::string_view text, std::size_t lineStart) {
-    if (lineStart == 0) return std::string_view::npos;
-    const std::size_t previous = LineStart(text, lineStart - 1);
-    if (previous == 0) return std::string_view::npos;
-    return LineStart(text, previous - 1);
-}
-
-// For an occurrence of the abbreviation at `pos`: the book file name when it
-// is a whole word (it starts its line or follows a byte that is neither a
-// letter nor a digit, and a blank or the line's end follows it) and the line
-// two above holds "=". The name is the text after the first "=", trimmed, in
-// the letters the file writes it in: the name the file usually has on disk.
-std::optional<std::string_view> BookFileNameForMatch(std::string_view text, std::size_t pos, std::size_t nWord) {
-    if (pos > 0 && IsLetterOrDigitCp1251(text[pos - 1])) return std::nullopt;
-    if (!EndsWord(text, pos + nWord)) return std::nullopt;
-    const std::size_t fileLineStart = TwoLinesAbove(text, LineStart(text, pos));
-    if (fileLineStart == std::string_view::npos) return std::nullopt;
-    const std::string_view fileLine = LineAt(text, fileLineStart);
-    const std::size_t equals = fileLine.find('=');
+// The text after the first "=" of the line that starts at `start`, trimmed;
+// nothing when there is no such line or it holds no "=".
+std::optional<std::string_view> FileNameOnLine(std::string_view text, std::size_t start) {
+    if (start == std::string_view::npos) return std::nullopt;
+    const std::string_view line = LineAt(text, start);
+    const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) return std::nullopt;
-    return Trim(fileLine.substr(equals + 1));
+    return Trim(line.substr(equals + 1));
 }
 
 }  // namespace
@@ -67,39 +80,34 @@ std::string DirectoryOf(std::string_view strPath) {
     return slash == std::string_view::npos ? std::string() : std::string(strPath.substr(0, slash + 1));
 }
 
-std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath) {
-    const Reference reference = ParseReference(MakeUpper(strVerse));
-    // The first occurrence from the top that is a whole word with a file
-    // name two lines above it names the book file.
+std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath, TextEncoding encoding) {
+    const Reference reference = ParseReference(MakeUpper(strVerse, encoding), encoding);
     const std::string_view word = TrimRight(reference.m_strBook);
     if (word.empty() || word.find('\n') != std::string_view::npos) return {};  // it could never lie within one line
 
     const std::optional<CFileBytes> content = ReadFileNoCase(strIniPath);
     if (!content) return {};
-    const std::string_view written = content->View();
-    // The abbreviation is compared with an upper-cased copy, made a stretch
-    // at a time, only as far as the search gets. Upper-casing changes letters
+    const std::optional<std::string_view> fileName = FindBookFileName(content->View(), word, encoding);
+    if (!fileName) return {};
+    return DirectoryOf(strIniPath) + ConvertText(*fileName, encoding, TextEncoding::Utf8);
+}
+
+std::optional<std::string_view> FindBookFileName(std::string_view strIniText, std::string_view strWord,
+                                                 TextEncoding encoding) {
+    // The word is sought in an upper-cased copy. Upper-casing changes letters
     // only and keeps every byte in its place, so the rest is judged on the
-    // bytes as written.
-    constexpr std::size_t kStretch = 1024;
-    std::string upper(written);
-    std::size_t nReady = 0;
-    std::size_t searchFrom = 0;
-    while (nReady < upper.size()) {
-        const std::size_t nGrow = std::min(kStretch, upper.size() - nReady);
-        MakeUpperInPlace(std::span<char>(upper).subspan(nReady, nGrow));
-        nReady += nGrow;
-        const std::string_view ready = std::string_view(upper).substr(0, nReady);
-        for (std::size_t pos = FindBytes(ready, word, searchFrom); pos != std::string_view::npos;
-             pos = FindBytes(ready, word, pos + 1)) {
-            if (const std::optional<std::string_view> fileName = BookFileNameForMatch(written, pos, word.size())) {
-                return DirectoryOf(strIniPath) + Cp1251ToUtf8(*fileName);
-            }
-        }
-        // A match starting here or later could end beyond what is ready.
-        searchFrom = nReady + 1 > word.size() ? nReady + 1 - word.size() : 0;
+    // bytes as written. The candidates come in order, so the lines are walked
+    // once, and the line two above is looked at once per line.
+    const std::string upper = MakeUpper(strIniText, encoding);
+    CMarkerSearch search(upper, strWord);
+    CLineWalk lines(strIniText);
+    std::optional<std::string_view> fileName;  // of the current line; the first has none
+    for (std::size_t pos = search.Find(0); pos != std::string_view::npos; pos = search.Find(pos + 1)) {
+        if (!IsWholeWord(strIniText, pos, strWord.size(), encoding)) continue;
+        if (lines.MoveTo(pos)) fileName = FileNameOnLine(strIniText, lines.TwoAbove());
+        if (fileName) return fileName;
     }
-    return {};
+    return std::nullopt;
 }
 
 }  // namespace sorvanta

@@ -1,8 +1,11 @@
 // Finding the file of a typed book in the selected module.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "text/encoding.h"
 
 namespace sorvanta {
 
@@ -16,7 +19,16 @@ std::string DirectoryOf(std::string_view strPath);
 // from the top wins (lines are compared upper-cased); the book file name is
 // the text after the first "=" of that line two above, in the letters the
 // configuration file writes it in. The file is found whatever its letter case
-// when it is opened.
-std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath);
+// when it is opened. The reference and the file are in the module's encoding.
+std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath,
+                            TextEncoding encoding = TextEncoding::Cp1251);
+
+// The book file name that a configuration file's text gives for an
+// abbreviation in capitals, without trailing white space: the first whole-word
+// occurrence from the top, in upper-cased lines, with a line holding "=" two
+// lines above it. Time grows with the text's length, never with the square
+// of a line's.
+std::optional<std::string_view> FindBookFileName(std::string_view strIniText, std::string_view strWord,
+                                                 TextEncoding encoding = TextEncoding::Cp1251);
 
 }  // namespace sorvanta

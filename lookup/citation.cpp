@@ -17,8 +17,8 @@ constexpr std::array<std::pair<CCitationFormat, std::string_view>, 3> kFormatNam
 }};
 
 // « and » in the module's encoding.
-std::pair<std::string_view, std::string_view> QuotationMarks(CTextEncoding encoding) {
-    if (encoding == CTextEncoding::Utf8) return {"\xC2\xAB", "\xC2\xBB"};
+std::pair<std::string_view, std::string_view> QuotationMarks(TextEncoding encoding) {
+    if (encoding == TextEncoding::Utf8) return {"\xC2\xAB", "\xC2\xBB"};
     return {"\xAB", "\xBB"};
 }
 
@@ -38,12 +38,17 @@ std::optional<CCitationFormat> CitationFormatByName(std::string_view name) {
     return std::nullopt;
 }
 
-std::string_view PassageOfQuotation(std::string_view strQuotation, std::string_view strReference) {
-    return strQuotation.substr(std::min(strQuotation.size(), strReference.size() + 2));
+std::string FormatQuotation(const LookupResult& result, const CCitationStyle& style) {
+    std::string quotation;
+    for (const QuotationPart& part : result.m_arrParts) {
+        if (!quotation.empty()) quotation += "\r\n";
+        quotation += FormatCitation(part.m_strReference, part.m_strPassage, style, result.m_encoding);
+    }
+    return quotation;
 }
 
 std::string FrameCitation(CCitationFormat format, std::string_view strReference, std::string_view strText,
-                          CTextEncoding encoding) {
+                          TextEncoding encoding) {
     std::string citation;
     citation.reserve(strReference.size() + strText.size() + 8);
     switch (format) {
@@ -63,7 +68,7 @@ std::string FrameCitation(CCitationFormat format, std::string_view strReference,
 }
 
 std::string FormatCitation(std::string_view strReference, std::string_view strPassage, const CCitationStyle& style,
-                           CTextEncoding encoding) {
+                           TextEncoding encoding) {
     std::string text;
     text.reserve(strPassage.size());
     for (const CPassagePiece& piece : SplitPassage(strPassage, PassageScopeOf(strReference))) {

@@ -6,10 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "lookup/lookup.h"
+#include "text/encoding.h"
+
 namespace sorvanta {
 
-// The encoding of a module's texts, and so of the reference typed for it.
-enum class CTextEncoding { Cp1251, Utf8 };
 
 enum class CCitationFormat {
     ReferenceFirst,  // reference. text
@@ -28,18 +29,19 @@ struct CCitationStyle {
 std::string_view CitationFormatName(CCitationFormat format);
 std::optional<CCitationFormat> CitationFormatByName(std::string_view name);
 
-// The passage of a quotation that LookUp built for `strReference`: what
-// follows the reference and ". ".
-std::string_view PassageOfQuotation(std::string_view strQuotation, std::string_view strReference);
-
 // The citation of a cleaned passage and the reference as typed, both in
 // `encoding`, in the same encoding.
 std::string FormatCitation(std::string_view strReference, std::string_view strPassage, const CCitationStyle& style,
-                           CTextEncoding encoding);
+                           TextEncoding encoding);
+
+// The quotation of a found request in `style`: each reference's citation,
+// joined by CR LF as the lookup joins them, in the module's encoding. With
+// the default style it is the lookup's own quotation, byte for byte.
+std::string FormatQuotation(const LookupResult& result, const CCitationStyle& style);
 
 // Puts a reference and a text, each already in their final form, together in
 // `format`; the quotation marks are written in `encoding`.
 std::string FrameCitation(CCitationFormat format, std::string_view strReference, std::string_view strText,
-                          CTextEncoding encoding);
+                          TextEncoding encoding);
 
 }  // namespace sorvanta

@@ -12,7 +12,7 @@ constexpr std::size_t kNone = std::string_view::npos;
 // Counts further occurrences of the marker from `searchFrom` until the count
 // reaches `target`, each search starting one byte after the previous find.
 // Returns the position of the occurrence that reached it, or kNone.
-std::size_t CountTo(const CMarkerSearch& marker, int target, int& count, std::size_t& searchFrom) {
+std::size_t CountTo(CMarkerSearch& marker, int target, int& count, std::size_t& searchFrom) {
     if (count >= target) return kNone;  // a count already reached or passed is never reached again
     std::size_t found = kNone;
     while (count < target) {
@@ -28,7 +28,7 @@ std::size_t CountTo(const CMarkerSearch& marker, int target, int& count, std::si
 
 std::string ExtractPassage(std::string_view strBook, const Reference& reference, std::string_view strChapterSign,
                            std::string_view strVerseSign) {
-    const CMarkerSearch chapterSign(strBook, strChapterSign);
+    CMarkerSearch chapterSign(strBook, strChapterSign);
     int chapterCount = 0;
     std::size_t searchFrom = 0;
     const std::size_t cp = CountTo(chapterSign, NumberOf(reference.m_strChapter), chapterCount, searchFrom);
@@ -40,7 +40,7 @@ std::string ExtractPassage(std::string_view strBook, const Reference& reference,
         return std::string(strBook.substr(start, nc == kNone ? kNone : nc - start));
     }
 
-    const CMarkerSearch verseSign(strBook, strVerseSign);
+    CMarkerSearch verseSign(strBook, strVerseSign);
     int verseCount = 0;
     searchFrom = cp + 1;
     const std::size_t vp = CountTo(verseSign, NumberOf(reference.m_strFirstVerse), verseCount, searchFrom);

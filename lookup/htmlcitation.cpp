@@ -3,14 +3,14 @@
 #include <algorithm>
 
 #include "lookup/passagepieces.h"
-#include "text/codec.h"
+#include "text/encoding.h"
 
 namespace sorvanta {
 
 namespace {
 
-std::string ToUtf8(std::string_view text, CTextEncoding encoding) {
-    return encoding == CTextEncoding::Utf8 ? std::string(text) : Cp1251ToUtf8(text);
+std::string ToUtf8(std::string_view text, TextEncoding encoding) {
+    return ConvertText(text, encoding, TextEncoding::Utf8);
 }
 
 }  // namespace
@@ -40,7 +40,7 @@ std::string EscapeHtml(std::string_view text) {
 }
 
 std::string FormatCitationHtml(std::string_view strReference, std::string_view strPassage, const CCitationStyle& style,
-                               CTextEncoding encoding) {
+                               TextEncoding encoding) {
     const std::string strUtf8Passage = ToUtf8(strPassage, encoding);
     std::string text;
     text.reserve(strUtf8Passage.size() + strUtf8Passage.size() / 8);
@@ -64,7 +64,17 @@ std::string FormatCitationHtml(std::string_view strReference, std::string_view s
         }
     }
     const std::string strReferenceHtml = "<b>" + EscapeHtml(ToUtf8(strReference, encoding)) + "</b>";
-    return "<meta charset=\"utf-8\">" + FrameCitation(style.m_format, strReferenceHtml, text, CTextEncoding::Utf8);
+    return FrameCitation(style.m_format, strReferenceHtml, text, TextEncoding::Utf8);
+}
+
+std::string FormatQuotationHtml(const LookupResult& result, const CCitationStyle& style) {
+    std::string html = "<meta charset=\"utf-8\">";
+    for (std::size_t i = 0; i < result.m_arrParts.size(); ++i) {
+        if (i > 0) html += "<br>";
+        const QuotationPart& part = result.m_arrParts[i];
+        html += FormatCitationHtml(part.m_strReference, part.m_strPassage, style, result.m_encoding);
+    }
+    return html;
 }
 
 }  // namespace sorvanta

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "modules/markers.h"
+#include "text/encoding.h"
 
 namespace sorvanta {
 
@@ -15,14 +16,34 @@ enum class LookupOutcome {
     NotFound,  // the book file, the chapter or the verses were not found
 };
 
+// One reference of a found request: the reference as typed (a request's
+// part, trimmed, when it holds several) and its cleaned passage.
+struct QuotationPart {
+    std::string m_strReference;
+    std::string m_strPassage;
+};
+
 struct LookupResult {
     LookupOutcome m_outcome = LookupOutcome::NotFound;
-    std::string m_strQuotation;  // typed reference + ". " + cleaned passage
+    // Typed reference + ". " + cleaned passage; for several references one
+    // such quotation each, in the order typed, joined by CR LF.
+    std::string m_strQuotation;
+    std::vector<QuotationPart> m_arrParts;  // what the quotation is made of, one per reference
+    TextEncoding m_encoding = TextEncoding::Cp1251;  // of the quotation and its parts: the module's
 };
 
 // Looks the reference up, exactly as typed, in the module whose configuration
-// file is `strIniPath` ("" when no module is selected), with its markers.
-LookupResult LookUp(std::string_view strVerse, const std::string& strIniPath, const ModuleMarkers& markers);
+// file is `strIniPath` ("" when no module is selected), with its markers. The
+// typed text, in `typedEncoding`, is converted to the module's encoding, and
+// the quotation is in that encoding. A request may hold several references
+// separated by ";" (SplitRequest); it is found only when every one is, and
+// otherwise gives the outcome of the first that is not. A reference that is
+// not found as typed is tried once more in its usual form (UsualForm), its
+// quotation still starting with the reference as typed; not found in that
+// form either, it gives the outcome of the form typed.
+LookupResult LookUp(std::string_view strVerse, const std::string& strIniPath, const ModuleMarkers& markers,
+                    TextEncoding moduleEncoding = TextEncoding::Cp1251,
+                    TextEncoding typedEncoding = TextEncoding::Cp1251);
 
 // The messages (code page 1251) that tell the user about a failed lookup, in
 // the order they are shown; none for a found passage.

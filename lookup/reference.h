@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/encoding.h"
+
 namespace sorvanta {
 
 struct Reference {
@@ -13,7 +15,9 @@ struct Reference {
     std::string m_strLastVerse;   // empty for a single verse
 };
 
-// Cuts the reference text into its fields; converts and checks nothing.
-Reference ParseReference(std::string_view strText);
+// Cuts the reference text, in the module's encoding, into its fields;
+// converts and checks nothing. A verse range is split at its first "-", en
+// dash or em dash (or, in UTF-8, minus sign).
+Reference ParseReference(std::string_view strText, TextEncoding encoding = TextEncoding::Cp1251);
 
 }  // namespace sorvanta

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "modules/keyline.h"
+#include "modules/moduleencoding.h"
 #include "modules/modulemessages.h"
 #include "text/filenames.h"
 #include "text/filereading.h"
@@ -48,10 +49,12 @@ ModuleCatalogue ScanModules(const std::string& strDirectory) {
             catalogue.m_arrMessages.push_back(CannotOpenFileMessage(strIniPath));
             continue;
         }
+        const TextEncoding encoding = DetectModuleEncoding(content->View());
         for (std::string_view line : SplitTextLines(content->View())) {
             if (const auto name = KeyLineValue(line, kBibleNameKey)) {
                 catalogue.m_arrNames.emplace_back(*name);
                 catalogue.m_arrModuleIni.push_back(strIniPath);
+                catalogue.m_arrEncodings.push_back(encoding);
             }
         }
     }

@@ -4,17 +4,21 @@
 #include <string>
 #include <vector>
 
+#include "text/encoding.h"
+
 namespace sorvanta {
 
 inline constexpr const char* kModuleIniName = "orvanel.ini";
 
-// The result of one scan. Names and paths are index for index: name i came
-// from the configuration file at path i. Names are code page 1251 bytes as
-// written in the file; paths are native strings formed as
+// The result of one scan. Names, paths and encodings are index for index:
+// name i came from the configuration file at path i, of a module whose files
+// are in encoding i. Names are the bytes written in the file, in that
+// encoding; paths are native strings formed as
 // root + "/" + sub-directory + "/orvanel.ini", without normalisation.
 struct ModuleCatalogue {
     std::vector<std::string> m_arrNames;
     std::vector<std::string> m_arrModuleIni;
+    std::vector<TextEncoding> m_arrEncodings;  // judged once per scan (DetectModuleEncoding)
     // Messages for the user (code page 1251), in the order they arose.
     std::vector<std::string> m_arrMessages;
 };

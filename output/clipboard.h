@@ -12,11 +12,10 @@ inline QString ClipboardFailureMessage() {
     return QStringLiteral("Не могу открыть буфер обмена");
 }
 
-// Puts the code page 1251 text on the clipboard, its CR LF line ends as LF,
-// with `strHtmlUtf8` as a text/html flavour unless it is empty, and reads the
-// text back: false when the copy cannot be confirmed (the clipboard then
-// keeps what it had, as far as the platform allows). The caller tells the
-// person.
-bool CopyToClipboard(const std::string& strCp1251, const std::string& strHtmlUtf8 = {});
+// Puts the text on the clipboard, its CR LF line ends as LF, with
+// `strHtmlUtf8` as a text/html flavour unless it is empty, and reads the text
+// back: false when the copy cannot be confirmed (the clipboard then keeps
+// what it had, as far as the platform allows). The caller tells the person.
+bool CopyToClipboard(QString text, const std::string& strHtmlUtf8 = {});
 
 }  // namespace sorvanta

@@ -55,10 +55,10 @@ QPlainTextEdit* CCopyDlg::TextEdit() const {
 void CCopyDlg::UpdateData(bool bSaveAndValidate) {
     if (bSaveAndValidate) {
         m_bDontShow = m_pUi->checkDontShow->isChecked() ? 1 : 0;
-        m_strText = FromQString(EditText(m_pUi->m_wndText, m_strLineEnd));
+        m_strText = FromQString(EditText(m_pUi->m_wndText, m_strLineEnd), m_encoding);
     } else {
         m_pUi->checkDontShow->setChecked(m_bDontShow != 0);
-        m_pUi->m_wndText->setPlainText(ToQString(m_strText));
+        m_pUi->m_wndText->setPlainText(ToQString(m_strText, m_encoding));
     }
 }
 
@@ -80,7 +80,7 @@ void CCopyDlg::OnCopy() {
     // edited quotation is copied as it now stands, as plain text. A failed
     // copy is reported; the window still ends with OK.
     const std::string strHtml = m_strText == m_strPassage ? m_strHtml : std::string();
-    if (!CopyToClipboard(m_strText, strHtml)) AfxMessageBox(ClipboardFailureMessage());
+    if (!CopyToClipboard(ToQString(m_strText, m_encoding), strHtml)) AfxMessageBox(ClipboardFailureMessage());
     QDialog::accept();
 }
 

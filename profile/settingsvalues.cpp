@@ -55,6 +55,11 @@ CSettingsValues LoadSettingsValues(const CProfile& profile) {
     return values;
 }
 
+bool HasModuleRoot(const CProfile& profile) {
+    const CProfileGroup* pGroup = profile.FindGroup(kGroup);
+    return pGroup != nullptr && pGroup->Value(kDirectory).has_value();
+}
+
 void StoreSettingsValues(CProfile& profile, const CSettingsValues& values) {
     CProfileGroup& group = profile.Group(kGroup);
     group.SetValue(kDirectory, values.m_strDirectory);

@@ -26,6 +26,9 @@ char CharOfProfileInt(int nValue);
 // The five values, each with its default when it is absent, and an integer
 // value also when it is not a decimal integer of 32 bits ("abc", "12x").
 CSettingsValues LoadSettingsValues(const CProfile& profile);
+// Whether the profile names a module root at all (an empty one counts): a
+// profile without one is a first start.
+bool HasModuleRoot(const CProfile& profile);
 // Sets all five values, changed or not; every other line stays.
 void StoreSettingsValues(CProfile& profile, const CSettingsValues& values);
 

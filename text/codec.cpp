@@ -35,8 +35,8 @@ char Cp1251OfUpperHalf(char32_t code) {
     return '?';
 }
 
-// Decodes one UTF-8 sequence at `pos`, advancing it; invalid input gives
-// U+FFFD and skips one byte.
+}  // namespace
+
 char32_t DecodeUtf8(std::string_view utf8, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(utf8[pos]);
     int length = 0;
@@ -55,25 +55,28 @@ char32_t DecodeUtf8(std::string_view utf8, std::size_t& pos) {
         code = lead & 0x07;
     } else {
         ++pos;
-        return 0xFFFD;
+        return kReplacementCharacter;
     }
     if (pos + length > utf8.size()) {
         ++pos;
-        return 0xFFFD;
+        return kReplacementCharacter;
     }
     for (int i = 1; i < length; ++i) {
         const auto next = static_cast<unsigned char>(utf8[pos + i]);
         if ((next & 0xC0) != 0x80) {
             ++pos;
-            return 0xFFFD;
+            return kReplacementCharacter;
         }
         code = (code << 6) | (next & 0x3F);
+    }
+    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};  // by length
+    if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        ++pos;
+        return kReplacementCharacter;
     }
     pos += length;
     return code;
 }
-
-}  // namespace
 
 char32_t Cp1251ToUnicode(char ch) {
     const auto byte = static_cast<unsigned char>(ch);
@@ -81,6 +84,7 @@ char32_t Cp1251ToUnicode(char ch) {
 }
 
 char UnicodeToCp1251(char32_t code) {
+    if (code == kMinusSign) return '-';
     return code < 0x80 ? static_cast<char>(code) : Cp1251OfUpperHalf(code);
 }
 

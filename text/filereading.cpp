@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 
 namespace sorvanta {
 
@@ -34,9 +35,11 @@ std::optional<CFileBytes> ReadWholeFile(const std::string& strPath, bool* pMissi
     if (file.Get() < 0) return std::nullopt;
     struct stat info {};
     if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > kMaxFileSize) return std::nullopt;
 
     // Ask for the length and read that many bytes; the bytes actually read
-    // make the result (a file that shrank meanwhile gives fewer).
+    // make the result (a file that shrank meanwhile gives fewer, one that
+    // grew gives no more).
     const auto nLength = static_cast<std::size_t>(info.st_size);
     auto pBytes = std::make_unique_for_overwrite<char[]>(nLength == 0 ? 1 : nLength);
     std::size_t nRead = 0;

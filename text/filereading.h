@@ -21,9 +21,15 @@ private:
     std::size_t m_nSize;
 };
 
+// The largest file that is read: 64 MiB, far above the largest real book
+// (well under 10 MB). A larger file is treated like one that cannot be opened,
+// and nothing is allocated for it.
+inline constexpr std::size_t kMaxFileSize = std::size_t{64} << 20;
+
 // The file's bytes, or nothing when the file is missing, is not a regular
-// file (a directory, a pipe) or cannot be read. Opened read-only. On failure
-// `pMissing` (if given) tells whether no file of that name exists.
+// file (a directory, a pipe), is larger than kMaxFileSize or cannot be read.
+// Opened read-only. On failure `pMissing` (if given) tells whether no file of
+// that name exists.
 std::optional<CFileBytes> ReadWholeFile(const std::string& strPath, bool* pMissing = nullptr);
 
 // Splits text into lines the way a text-mode reader gives them: a line ends

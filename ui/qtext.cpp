@@ -23,6 +23,16 @@ std::string FromQString(const QString& text) {
     return strCp1251;
 }
 
+QString ToQString(std::string_view text, TextEncoding encoding) {
+    if (encoding == TextEncoding::Cp1251) return ToQString(text);
+    const std::string strUtf8 = ConvertText(text, TextEncoding::Utf8, TextEncoding::Utf8);  // broken bytes as "?"
+    return QString::fromUtf8(strUtf8.data(), static_cast<qsizetype>(strUtf8.size()));
+}
+
+std::string FromQString(const QString& text, TextEncoding encoding) {
+    return encoding == TextEncoding::Cp1251 ? FromQString(text) : text.toStdString();
+}
+
 QString PathToQString(const std::string& strPath) {
     return QFile::decodeName(QByteArray::fromStdString(strPath));
 }

@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -194,6 +195,38 @@ private slots:
         QTest::keyClick(pCompleter->popup(), Qt::Key_Down);
         QTest::keyClick(pCompleter->popup(), Qt::Key_Return);
         QCOMPARE(pEdit->text(), QStringLiteral("Книга"));
+    }
+
+    // A module written in UTF-8 shows its name, offers its abbreviations and
+    // quotes in its own letters, beside the code page 1251 ones.
+    void Utf8ModulesReadRight() {
+        auto pDlg = OpenMainWindow({{"Directory", QStringLiteral(SORVANTA_TEST_DATA "/encodings")}, {"ShowDlg", 0}});
+        QCOMPARE(pDlg->m_comboModules->itemText(1), QStringLiteral("Юникод с меткой"));
+        pDlg->m_comboModules->setCurrentIndex(1);
+        emit pDlg->m_comboModules->activated(1);
+        QStringList books = static_cast<QStringListModel*>(pDlg->findChild<QCompleter*>("bookCompleter")->model())->stringList();
+        QCOMPARE(books, (QStringList{"Кн", "Ёж", "Ґн"}));
+        TypeAndPressEnter(*pDlg, QStringLiteral("ёж 1:1"));
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("ёж 1:1. ")));
+    }
+
+    // A first start (no module root in the profile) takes the root it finds
+    // where the host's modules usually are, and keeps it.
+    void AFirstStartFindsTheModules() {
+        QTemporaryDir home;
+        const QString root = home.path() + "/.wine/drive_c/Program Files/Orvanel/Modules";
+        QDir().mkpath(root + "/a");
+        QFile::copy(kDataRoot + "/a_kn/orvanel.ini", root + "/a/orvanel.ini");
+        qputenv("HOME", home.path().toUtf8());
+        ResetProfile({});
+        CMessageRecorder recorder;
+        CQuoteDlg dlg(nullptr, std::make_unique<CRecordingHotkeys>(), true);
+        dlg.show();
+        QCOMPARE(PathToQString(dlg.m_strDirectory), root);
+        QCOMPARE(dlg.m_comboModules->count(), 1);
+        QVERIFY(recorder.m_messages.isEmpty());
+        QCOMPARE(LoadSettingsValues(LoadProfile(SettingsProfilePath())).m_strDirectory, dlg.m_strDirectory);
+        dlg.reject();
     }
 
     void HistoryStaysSortedAndKeepsDuplicates() {

@@ -5,6 +5,7 @@ Usage: cli_contract_test.py SORVANTA_LOOKUP DATA_DIR
 """
 import hashlib
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -63,6 +64,24 @@ class LookupContract(unittest.TestCase):
             self.assertEqual((result.returncode, result.stdout.decode(), result.stderr.decode()),
                              (status, out, err), args)
 
+    def test_modules_in_utf8_and_in_code_page_1251_side_by_side(self):
+        root = os.path.join(DATA, "encodings")
+        names = ["Синодальный", "Юникод с меткой", "Keyed", "Юникод без метки"]
+        cases = [
+            (["--list"], "".join(n + "\n" for n in names).encode()),
+            (["--list", "--encoding", "cp1251"], "".join(n + "\n" for n in names).encode("cp1251")),
+            (["--module-index", "1", "Кн. 1:1; 1:2"],
+             "Кн. 1:1. Вначале было Слово.\r\n1:2. Оно было в начале.\n".encode()),
+            (["--module-index", "1", "--encoding", "cp1251", "кн 1:2"], "кн 1:2. Оно было в начале.\n".encode("cp1251")),
+            (["--module", "Юникод без метки", "иоан 1:1−2"],
+             "иоан 1:1−2. Вначале было Слово,\n2 Оно было в начале у Бога.\n".encode()),
+            (["--module-index", "3", "--encoding", "cp1251", "Ин\u00a01:3"],
+             "Ин\u00a01:3. Всё через Него начало быть.\n".encode("cp1251")),
+        ]
+        for args, expected in cases:
+            result = run(["--directory", root] + args)
+            self.assertEqual((result.returncode, result.stdout, result.stderr), (0, expected, b""), args)
+
     def test_batch_mode_keeps_records_aligned(self):
         stdin = "Кн 1:1\r\n Кн 2:2 \nКн 9\n\nКн 1\n".encode()
         result = self.lookup(["--null"], stdin)
@@ -70,6 +89,28 @@ class LookupContract(unittest.TestCase):
         self.assertEqual(result.stdout.decode().split("\0"), [
             "Кн 1:1. Alpha", " Кн 2:2 . Epsilon", "", "", "Кн 1. Глава 1\r\n1 Alpha\r\n2 Beta\r\n3 Gamma", ""])
         self.assertEqual(result.stderr.decode(), NOT_FOUND + NO_BOOK + NOT_FOUND)
+
+    def test_null_records_never_hold_a_nul_and_broken_utf8_reads_as_question_marks(self):
+        with tempfile.TemporaryDirectory() as root:
+            os.makedirs(os.path.join(root, "m"))
+            with open(os.path.join(root, "m", "orvanel.ini"), "wb") as ini:
+                ini.write("BibleName = N\r\nChapterSign = <h4>\r\nVerseSign = <p>\r\nF = kn.htm\r\nQ\r\nA = Кн\r\n"
+                          .encode("cp1251"))
+            with open(os.path.join(root, "m", "kn.htm"), "wb") as book:
+                book.write(b"<h4>1<p>1 Al\0pha<p>2 Beta")
+            # The verse is "2" and something, so its number stays in the text.
+            cases = [
+                ("Кн 1:1".encode(), "Кн 1:1. Al?pha"),                        # a NUL from the book
+                ("Кн 1:2".encode() + b"\0", "Кн 1:2?. 2 Beta"),                 # a NUL typed
+                ("Кн 1:2".encode() + b"\xc0\x80", "Кн 1:2??. 2 Beta"),          # overlong NUL
+                ("Кн 1:2".encode() + b"\xe0\x80\x8a", "Кн 1:2???. 2 Beta"),     # overlong line feed
+                ("Кн 1:2".encode() + b"\xed\xa0\x80", "Кн 1:2???. 2 Beta"),     # a surrogate
+            ]
+            stdin = b"\n".join(line for line, _ in cases) + b"\n"
+            result = run(["--directory", root, "--null"], stdin)
+            self.assertEqual(result.stdout.split(b"\0"), [record.encode() for _, record in cases] + [b""])
+            # Line-feed records keep a NUL, but no byte sequence becomes a line feed.
+            self.assertEqual(len(run(["--directory", root], stdin).stdout.split(b"\n")), len(cases) + 1)
 
     def test_batch_mode_reads_a_last_line_without_end_and_cp1251_output(self):
         result = self.lookup(["--encoding", "cp1251"], "Кн 1:2".encode())
@@ -95,6 +136,20 @@ class LookupContract(unittest.TestCase):
             with open(os.path.join(config, "Sorvanta", "sorvanta.conf"), "w", encoding="utf-8") as profile:
                 profile.write("[Settings]\nDirectory=" + ROOT + "\nShowDlg=1\n")
             env = dict(os.environ, XDG_CONFIG_HOME=config)
+            result = run(["Кн 2:1"], env=env)
+            self.assertEqual((result.returncode, result.stdout.decode()), (0, "Кн 2:1. Delta\n"))
+
+    def test_without_a_directory_in_the_profile_the_modules_found_are_used(self):
+        with tempfile.TemporaryDirectory() as home:
+            modules = os.path.join(home, ".wine", "drive_c", "Program Files", "Orvanel", "Modules")
+            shutil.copytree(os.path.join(ROOT, "a_kn"), os.path.join(modules, "a_kn"))
+            os.symlink(home, os.path.join(home, "loop"))
+            os.makedirs(os.path.join(home, ".config", "Sorvanta"))
+            with open(os.path.join(home, ".config", "Sorvanta", "sorvanta.conf"), "w") as conf:
+                conf.write("[Settings]\nShowDlg=1\n")
+            env = dict(os.environ, HOME=home, XDG_DATA_DIRS=os.path.join(home, "none"))
+            for name in ["XDG_CONFIG_HOME", "XDG_DATA_HOME", "WINEPREFIX"]:
+                env.pop(name, None)
             result = run(["Кн 2:1"], env=env)
             self.assertEqual((result.returncode, result.stdout.decode()), (0, "Кн 2:1. Delta\n"))
 

@@ -48,7 +48,7 @@ class X11Session:
             number = display.readline().strip()
         if not number:
             raise AssertionError("Xvfb did not start")
-        self.env = dict(os.environ, DISPLAY=":" + number, XDG_CONFIG_HOME=self.config, XDG_RUNTIME_DIR=runtime,
+        self.env = dict(os.environ, DISPLAY=":" + number, XDG_CONFIG_HOME=self.config, XDG_RUNTIME_DIR=runtime, HOME=self.home,
                         PATH=self.bin + ":" + os.environ.get("PATH", "/usr/bin:/bin"))
         self.env.pop("QT_QPA_PLATFORM", None)
         if self.window_manager:

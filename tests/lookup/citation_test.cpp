@@ -13,7 +13,7 @@ namespace {
 using test::Cp;
 
 std::string Cite(const std::string& strReference, const std::string& strPassage, const CCitationStyle& style) {
-    return FormatCitation(Cp(strReference), Cp(strPassage), style, CTextEncoding::Cp1251);
+    return FormatCitation(Cp(strReference), Cp(strPassage), style, TextEncoding::Cp1251);
 }
 
 TEST(FormatCitation, EachFormatWithAndWithoutVerseNumbersAndJoinedLines) {
@@ -53,7 +53,7 @@ TEST(FormatCitation, EachFormatWithAndWithoutVerseNumbersAndJoinedLines) {
         }
     }
     EXPECT_EQ(
-        FormatCitation("Ин 3:16-17", "Так\r\n17 Ибо", {CCitationFormat::Quoted, false, true}, CTextEncoding::Utf8),
+        FormatCitation("Ин 3:16-17", "Так\r\n17 Ибо", {CCitationFormat::Quoted, false, true}, TextEncoding::Utf8),
         "«Так Ибо» (Ин 3:16-17)");
 }
 
@@ -80,14 +80,11 @@ TEST(FormatCitation, TheDefaultStyleIsTheLookupsOwnQuotation) {
     const std::string strRoot = std::string(SORVANTA_TEST_DATA) + "/root/";
     ModuleMarkers markers;
     ReadModuleMarkers(strRoot + "a_kn/orvanel.ini", markers);
-    for (const char* typed : {"Кн 1:1", "Кн 1:1-3", "  кн 2  ", "Кн 2:1-2"}) {
+    for (const char* typed : {"Кн 1:1", "Кн 1:1-3", "  кн 2  ", "Кн 2:1-2", "Кн 1:1; 2:1-2"}) {
         const std::string strVerse = Cp(typed);
         const LookupResult result = LookUp(strVerse, strRoot + "a_kn/orvanel.ini", markers);
         ASSERT_EQ(result.m_outcome, LookupOutcome::Found) << typed;
-        EXPECT_EQ(
-            FormatCitation(strVerse, PassageOfQuotation(result.m_strQuotation, strVerse), {}, CTextEncoding::Cp1251),
-            result.m_strQuotation)
-            << typed;
+        EXPECT_EQ(FormatQuotation(result, {}), result.m_strQuotation) << typed;
     }
 
     // Any passage at all comes back byte for byte.
@@ -97,7 +94,7 @@ TEST(FormatCitation, TheDefaultStyleIsTheLookupsOwnQuotation) {
         std::string strPassage(random() % 24, ' ');
         for (char& ch : strPassage) ch = alphabet[random() % alphabet.size()];
         for (const char* reference : {"Kn 1", "Kn 1:1", "Kn 1:1-2"}) {
-            ASSERT_EQ(FormatCitation(reference, strPassage, {}, CTextEncoding::Cp1251),
+            ASSERT_EQ(FormatCitation(reference, strPassage, {}, TextEncoding::Cp1251),
                       reference + (". " + strPassage));
         }
     }

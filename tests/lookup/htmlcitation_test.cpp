@@ -33,10 +33,9 @@ TEST(FormatCitationHtml, BoldReferenceSuperscriptNumbersEscapedTextInTheChosenSt
          "<b>Кн 1:1 &lt;&amp;&gt;</b>. a &amp;amp; &lt;b<br>2 &quot;c&quot;"},
     };
     for (const Case& c : cases) {
-        const std::string strHtml = "<meta charset=\"utf-8\">" + c.html;
-        EXPECT_EQ(FormatCitationHtml(test::Cp(c.reference), test::Cp(c.passage), c.style, CTextEncoding::Cp1251),
-                  strHtml);
-        EXPECT_EQ(FormatCitationHtml(c.reference, c.passage, c.style, CTextEncoding::Utf8), strHtml);
+        EXPECT_EQ(FormatCitationHtml(test::Cp(c.reference), test::Cp(c.passage), c.style, TextEncoding::Cp1251),
+                  c.html);
+        EXPECT_EQ(FormatCitationHtml(c.reference, c.passage, c.style, TextEncoding::Utf8), c.html);
     }
 }
 

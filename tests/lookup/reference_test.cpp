@@ -45,6 +45,30 @@ TEST(ParseReference, CutsTypedTextIntoFourFields) {
     }
 }
 
+// The en dash, the em dash and (in UTF-8) the minus sign split a range as
+// "-" does; the first of them splits.
+TEST(ParseReference, DashesSplitARangeInTheModulesEncoding) {
+    struct Case {
+        std::string typed;
+        TextEncoding encoding;
+        std::string first, last;
+    };
+    const Case cases[] = {
+        {Cp("Ин 3:16–18"), TextEncoding::Cp1251, "16", "18"},
+        {Cp("Ин 3:16—18-20"), TextEncoding::Cp1251, "16", Cp("18-20")},
+        {Cp("Ин 3:16–"), TextEncoding::Cp1251, "16", ""},
+        {"Ин 3:16–18", TextEncoding::Utf8, "16", "18"},
+        {"Ин 3:16−18", TextEncoding::Utf8, "16", "18"},
+        {"Ин 3:16-18–20", TextEncoding::Utf8, "16", "18–20"},
+        {"Ин 3:16", TextEncoding::Utf8, "16", ""},
+    };
+    for (const Case& c : cases) {
+        const Reference reference = ParseReference(c.typed, c.encoding);
+        EXPECT_EQ(reference.m_strFirstVerse, c.first) << c.typed;
+        EXPECT_EQ(reference.m_strLastVerse, c.last) << c.typed;
+    }
+}
+
 TEST(ParseReference, HugeInputIsCutWithoutTrouble) {
     const Reference reference = ParseReference("Jn " + std::string(100000, '7') + ":" + std::string(50000, '1'));
     EXPECT_EQ(reference.m_strBook, "Jn ");

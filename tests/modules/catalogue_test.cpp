@@ -4,7 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "support/tempdir.h"
+#include "text/filereading.h"
 
 namespace sorvanta {
 namespace {
@@ -41,7 +44,7 @@ TEST(Catalogue, RootEndingInASeparatorGivesDoubledSeparatorsUnnormalised) {
 TEST(Catalogue, ReportsUnreadableFilesAndAnEmptyResultInOrder) {
     test::CTempDir dir;
     dir.MakeDir("x/orvanel.ini");  // present, but cannot be opened as a file
-    dir.MakeDir("y/orvanel.ini");
+    std::filesystem::resize_file(dir.Write("y/orvanel.ini", "BibleName = Huge\n"), kMaxFileSize + 1);  // too large
     const ModuleCatalogue catalogue = ScanModules(dir.Path());
     EXPECT_TRUE(catalogue.m_arrNames.empty());
     EXPECT_EQ(catalogue.m_arrMessages,

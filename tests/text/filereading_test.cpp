@@ -38,6 +38,26 @@ TEST(FileReading, ReadsBytesUnchangedAndRefusesWhatIsNoRegularFile) {
     EXPECT_FALSE(ReadWholeFile(dir.Path() + "/pipe.htm").has_value());  // refused, not waited for
 }
 
+// Sparse files: a file of 64 GiB costs no disk space and, being over the
+// limit, no memory either.
+TEST(FileReading, AFileOverTheSizeLimitIsTreatedLikeOneThatCannotBeOpened) {
+    test::CTempDir dir;
+    const std::pair<std::uintmax_t, bool> cases[] = {
+        {kMaxFileSize, true},
+        {kMaxFileSize + 1, false},
+        {std::uintmax_t{64} << 30, false},
+    };
+    for (const auto& [nSize, bRead] : cases) {
+        const std::string strPath = dir.Write("book.htm", "");
+        std::filesystem::resize_file(strPath, nSize);
+        bool bMissing = true;
+        const std::optional<CFileBytes> bytes = ReadWholeFile(strPath, &bMissing);
+        EXPECT_EQ(bytes.has_value(), bRead) << nSize;
+        EXPECT_EQ(bytes ? bytes->View().size() : 0, bRead ? nSize : 0) << nSize;
+        EXPECT_FALSE(bMissing) << nSize;
+    }
+}
+
 TEST(FileNames, FindsAFileWhateverTheLetterCaseOfItsName) {
     test::CTempDir dir;
     dir.Write("mod/Gen.htm", "g");
