@@ -6,7 +6,7 @@ BUILD_SANITIZE ?= build-sanitize
 JOBS ?= $(shell nproc)
 SAMPLES = $(BUILD)/samples/modules
 
-.PHONY: deps build run test test-plain test-sanitize test-package test-package-clean package bench bench-gui fuzz clean
+.PHONY: deps build run test format-check test-plain test-sanitize test-package test-package-clean package bench bench-gui fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -36,7 +36,11 @@ run: build
 		$(BUILD)/sorvanta-lookup --directory $(SAMPLES) --module-index 1 "Мф 5:3-5"; \
 	fi
 
-test: test-plain test-sanitize test-package
+test: format-check test-plain test-sanitize test-package
+
+# The sources are written as .clang-format describes them.
+format-check: deps
+	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
 
 test-plain: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
