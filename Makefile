@@ -6,10 +6,15 @@ BUILD_SANITIZE ?= build-sanitize
 JOBS ?= $(shell nproc)
 SAMPLES = $(BUILD)/samples/modules
 
-.PHONY: deps build run test format-check test-plain test-sanitize test-package test-package-clean package bench bench-gui fuzz clean
+.PHONY: deps test-deps build run test format-check test-plain test-sanitize test-package test-package-clean package bench bench-gui fuzz clean
 
 deps:
 	@scripts/install-deps
+
+# The tests also start a Wayland desktop (KWin, the portal, waybar), which
+# `make run` does not need.
+test-deps:
+	@scripts/install-deps wayland-tests
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -42,10 +47,10 @@ test: format-check test-plain test-sanitize test-package
 format-check: deps
 	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
 
-test-plain: build
+test-plain: test-deps build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-test-sanitize: deps
+test-sanitize: test-deps
 	cmake -S . -B $(BUILD_SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DSORVANTA_SANITIZE=ON -DSORVANTA_BENCHMARKS=OFF
 	cmake --build $(BUILD_SANITIZE) -j $(JOBS)
 	cd $(BUILD_SANITIZE) && LSAN_OPTIONS=suppressions=$(abspath tests/lsan.supp) ctest --output-on-failure -j $(JOBS)

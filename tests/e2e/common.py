@@ -1,6 +1,7 @@
 """What the end-to-end tests share: their arguments and the sample texts."""
 import faulthandler
 import os
+import stat
 import sys
 
 # Points in the main window and the quote window, window coordinates.
@@ -16,10 +17,12 @@ FORMAT_LIST = (200, 178)
 
 
 class Arguments:
-    """PROGRAM GRAB_TOOL SAMPLES_DIR SHOTS_DIR DATA_DIR HOLDKEY_TOOL, taken off sys.argv."""
+    """PROGRAM GRAB_TOOL SAMPLES_DIR SHOTS_DIR DATA_DIR INPUT_TOOL, taken off sys.argv. The input tool
+    holds a key combination under X11 and drives the keyboard and pointer under Wayland."""
 
     def __init__(self):
-        self.program, self.grab_tool, self.samples, self.shots, self.data, self.holdkey = sys.argv[1:7]
+        self.program, self.grab_tool, self.samples, self.shots, self.data, self.input_tool = sys.argv[1:7]
+        self.holdkey = self.input_tool
         del sys.argv[1:7]
         os.makedirs(self.shots, exist_ok=True)
         # A step that hangs shows where, well before the test's time runs out.
@@ -34,3 +37,20 @@ def expected_verse(samples, module, book, chapter, verse):
             if fields[:3] == [str(book), str(chapter), str(verse)]:
                 return fields[3].encode("cp1251", errors="replace").decode("cp1251")
     raise KeyError((module, book, chapter, verse))
+
+
+class StandInHost:
+    """An orvanel.exe in FOLDER that adds a line to a log at each start."""
+
+    def __init__(self, folder):
+        self.log = os.path.join(folder, "host.log")
+        path = os.path.join(folder, "orvanel.exe")
+        with open(path, "w") as script:
+            script.write(f"#!/bin/sh\necho started >> '{self.log}'\n")
+        os.chmod(path, stat.S_IRWXU)
+
+    def starts(self):
+        if not os.path.exists(self.log):
+            return 0
+        with open(self.log) as log:
+            return len(log.readlines())

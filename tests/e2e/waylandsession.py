@@ -1,0 +1,196 @@
+"""A private Wayland desktop: its own session bus, KWin on a virtual output,
+the desktop portal with global shortcuts, waybar as the tray host, and the
+real program running in it, driven through KWin's fake input."""
+import glob
+import json
+import os
+import shutil
+import subprocess
+import tempfile
+
+from x11session import X11Session
+
+PORTAL = "/usr/libexec/xdg-desktop-portal"
+PORTAL_KDE = glob.glob("/usr/lib/*/libexec/xdg-desktop-portal-kde") + ["/usr/libexec/xdg-desktop-portal-kde"]
+SCREEN_SIZE = (1024, 768)
+BAR_HEIGHT = 26
+WAYBAR_CONFIG = {"position": "top", "height": BAR_HEIGHT, "modules-right": ["tray"],
+                 "tray": {"icon-size": 18, "spacing": 4}}
+# A plain black bar: whatever is not black on it is a tray icon.
+WAYBAR_STYLE = "* { border: none; border-radius: 0; min-height: 0; }\nwindow#waybar { background: #000000; }\n"
+
+
+class WaylandSession:
+    """KWin, the portal and waybar on a fresh bus with fresh home and runtime folders."""
+
+    # The profile and the program's own life are the same as under X11.
+    write_profile = X11Session.write_profile
+    read_profile = X11Session.read_profile
+    start = X11Session.start
+    start_without_window = X11Session.start_without_window
+    wait_exit = X11Session.wait_exit
+    main_visible = X11Session.main_visible
+
+    def __init__(self, program, grab_tool, drive_tool, tray=True, portal=True, failure_shot=None):
+        self.program = program
+        self.drive_tool = drive_tool
+        self.grab_tool = grab_tool
+        self.tray = tray
+        self.portal = portal
+        self.failure_shot = failure_shot
+        self.processes = []
+        self.app = None
+
+    def __enter__(self):
+        self.home = tempfile.mkdtemp(prefix="sorvanta-wayland-")
+        try:
+            self._start_desktop()
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+        return self
+
+    __exit__ = X11Session.__exit__
+
+    # --- the desktop -------------------------------------------------------------------------------
+
+    def _start_desktop(self):
+        self.config = os.path.join(self.home, "config")
+        self.bin = os.path.join(self.home, "bin")
+        runtime = os.path.join(self.home, "runtime")
+        for folder in (self.config, self.bin, runtime, os.path.join(self.home, "data"),
+                       os.path.join(self.home, "cache"), os.path.join(self.home, "state")):
+            os.makedirs(folder, mode=0o700)
+        base = {key: value for key, value in os.environ.items()
+                if key not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS")}
+        self.env = dict(base, HOME=self.home, XDG_CONFIG_HOME=self.config, XDG_RUNTIME_DIR=runtime,
+                        XDG_DATA_HOME=os.path.join(self.home, "data"), XDG_CACHE_HOME=os.path.join(self.home, "cache"),
+                        XDG_STATE_HOME=os.path.join(self.home, "state"), XDG_CURRENT_DESKTOP="KDE",
+                        XDG_SESSION_TYPE="wayland", NO_AT_BRIDGE="1",
+                        PATH=self.bin + ":" + os.environ.get("PATH", "/usr/bin:/bin"))
+        self._start_bus()
+        self._start_kwin()
+        if self.portal:
+            self._start_portal()
+        if self.tray:
+            self._start_tray_host()
+
+    def _spawn(self, args, name, **env):
+        with open(os.path.join(self.home, name + ".log"), "w") as log:
+            process = subprocess.Popen(args, env=dict(self.env, **env), stdin=subprocess.DEVNULL, stdout=log,
+                                       stderr=subprocess.STDOUT)
+        self.processes.append(process)
+        return process
+
+    def log_of(self, name):
+        with open(os.path.join(self.home, name + ".log"), encoding="utf-8", errors="replace") as log:
+            return log.read()
+
+    def _start_bus(self):
+        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=1"],
+                               env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.processes.append(bus)
+        address = bus.stdout.readline().strip()
+        if not address:
+            raise AssertionError("the session bus did not start")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+
+    def _start_kwin(self):
+        # The installed binary carries a file capability that this machine's
+        # bounding set lacks; a plain copy of it runs.
+        kwin = os.path.join(self.bin, "kwin_wayland")
+        shutil.copyfile(shutil.which("kwin_wayland"), kwin)
+        os.chmod(kwin, 0o700)
+        socket = "wayland-sorvanta"
+        width, height = SCREEN_SIZE
+        self._spawn([kwin, "--virtual", "--no-lockscreen", "--no-kactivities", "--socket", socket,
+                     "--width", str(width), "--height", str(height)], "kwin",
+                    KWIN_WAYLAND_NO_PERMISSION_CHECKS="1", KWIN_SCREENSHOT_NO_PERMISSION_CHECKS="1")
+        self.wait_for(lambda: os.path.exists(os.path.join(self.env["XDG_RUNTIME_DIR"], socket)), shot=False)
+        self.env["WAYLAND_DISPLAY"] = socket
+        self.wait_for(lambda: self.bus_has("org.kde.KWin"), shot=False)
+
+    def _start_portal(self):
+        # The back end draws nothing that the tests need.
+        self._spawn([PORTAL_KDE[0]], "portal-kde", QT_QPA_PLATFORM="offscreen")
+        self.wait_for(lambda: self.bus_has("org.freedesktop.impl.portal.desktop.kde"), shot=False)
+        self._spawn([PORTAL], "portal")
+        self.wait_for(lambda: self.portal_has_global_shortcuts(), timeout=15, shot=False)
+
+    def _start_tray_host(self):
+        config = os.path.join(self.home, "waybar.json")
+        style = os.path.join(self.home, "waybar.css")
+        with open(config, "w") as out:
+            json.dump(WAYBAR_CONFIG, out)
+        with open(style, "w") as out:
+            out.write(WAYBAR_STYLE)
+        self._spawn(["waybar", "-c", config, "-s", style], "waybar", GDK_BACKEND="wayland")
+        self.wait_for(lambda: self.bus_has("org.kde.StatusNotifierWatcher"), timeout=15, shot=False)
+
+    def bus_has(self, name):
+        return subprocess.run(["busctl", "--user", "status", name], env=self.env, capture_output=True,
+                              timeout=10).returncode == 0
+
+    def portal_has_global_shortcuts(self):
+        reply = subprocess.run(["busctl", "--user", "get-property", "org.freedesktop.portal.Desktop",
+                                "/org/freedesktop/portal/desktop", "org.freedesktop.portal.GlobalShortcuts",
+                                "version"], env=self.env, capture_output=True, text=True, timeout=10)
+        return reply.returncode == 0 and reply.stdout.split() == ["u", "1"]
+
+    # --- windows and input ---------------------------------------------------------------------------
+
+    def drive(self, *args):
+        return subprocess.run([self.drive_tool, *args], env=self.env, capture_output=True, text=True, check=True,
+                              timeout=30).stdout
+
+    def windows(self):
+        """(active, x, y, width, height, title) of every mapped window."""
+        found = []
+        for line in self.drive("windows").splitlines():
+            active, x, y, width, height, title = line.split(" ", 5)
+            found.append((active == "1", int(x), int(y), int(width), int(height), title))
+        return found
+
+    def find_window(self, name, visible_only=False):
+        # A hidden window has no surface on Wayland: every listed window is visible.
+        return next((window for window in self.windows() if window[5] == name), None)
+
+    def key(self, combination):
+        self.drive("key", combination)
+
+    def click(self, x, y, button="left"):
+        self.drive("click", str(x), str(y), button)
+
+    def tray_icon(self):
+        """The centre of the first tray icon on the bar, or None."""
+        width, pixels = self.screen_pixels()
+        columns = [x for y in range(2, BAR_HEIGHT - 2) for x in range(width)
+                   if pixels[(y * width + x) * 3:(y * width + x) * 3 + 3] != b"\0\0\0"]
+        if not columns:
+            return None
+        return (min(columns) + max(columns)) // 2, BAR_HEIGHT // 2
+
+    # --- pictures ------------------------------------------------------------------------------------
+
+    def screenshot(self, path):
+        subprocess.run([self.grab_tool, path], env=self.env, check=True, timeout=30, capture_output=True)
+
+    def screen_pixels(self):
+        """The screen's width and its pixels as RGB bytes, row after row."""
+        path = os.path.join(self.home, "screen.ppm")
+        self.screenshot(path)
+        with open(path, "rb") as picture:
+            header = picture.read(64)
+        # "P6", width, height, 255, then one byte of white space and the pixels.
+        fields = header.split(maxsplit=4)
+        width = int(fields[1])
+        with open(path, "rb") as picture:
+            return width, picture.read()[-width * int(fields[2]) * 3:]
+
+    def wait_for(self, condition, timeout=10.0, shot=True):
+        try:
+            return X11Session.wait_for(self, condition, timeout)
+        except AssertionError:
+            if shot and self.failure_shot:
+                self.screenshot(self.failure_shot)  # what the screen showed when the wait gave up
+            raise
