@@ -10,9 +10,8 @@
 #include <map>
 #include <vector>
 
-#include "platform/hotkeys.h"
+#include "platform/hotkeys_x11.h"
 #include "platform/log.h"
-#include "platform/nohotkeys.h"
 #include "text/codec.h"
 
 namespace sorvanta {
@@ -146,14 +145,14 @@ private:
 
 }  // namespace
 
-std::unique_ptr<CHotkeyLayer> CreatePlatformHotkeyLayer() {
+std::unique_ptr<CHotkeyLayer> CreateX11Hotkeys() {
     // Under the offscreen platform the X11 interface may exist with no display.
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         if (auto* pX11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
             if (Display* pDisplay = pX11->display()) return std::make_unique<CX11Hotkeys>(pDisplay);
         }
     }
-    return std::make_unique<CNoHotkeys>();
+    return nullptr;
 }
 
 }  // namespace sorvanta

@@ -1,0 +1,58 @@
+// System-wide hot keys on Wayland: the desktop portal's global shortcuts.
+// The desktop owns the keys; the program asks for its shortcuts in a portal
+// session and hears through the portal when one of them is pressed.
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusObjectPath>
+#include <QVariantMap>
+#include <map>
+#include <memory>
+
+#include "platform/hotkeys.h"
+
+namespace sorvanta {
+
+class CPortalHotkeys : public CHotkeyLayer {
+    Q_OBJECT
+  public:
+    // The layer when the session bus has a portal that offers global
+    // shortcuts; null otherwise.
+    static std::unique_ptr<CPortalHotkeys> Create();
+    ~CPortalHotkeys() override;
+
+    // Both ask the portal again, once for all changes made in one go; its
+    // answer comes later, and a refusal is only logged.
+    bool RegisterHotKey(int nId, unsigned nModifiers, char chKey) override;
+    void UnregisterHotKey(int nId) override;
+
+  private slots:
+    void OnSessionCreated(uint nResponse, const QVariantMap& results);
+    void OnShortcutsListed(uint nResponse, const QVariantMap& results);
+    void OnShortcutsBound(uint nResponse, const QVariantMap& results);
+    void OnActivated(const QDBusObjectPath& session, const QString& strShortcut, qulonglong nTimestamp,
+                     const QVariantMap& options);
+
+  private:
+    explicit CPortalHotkeys(const QDBusConnection& bus);
+
+    void ScheduleSession();
+    // Closes the session that is open and opens one with the shortcuts as
+    // they are now: the portal's way to change them.
+    void OpenSession();
+    void CloseSession();
+    // Calls a portal method that answers through a request object, whose
+    // Response signal goes to `pSlot`; one request is awaited at a time.
+    void Request(const QString& strMethod, QList<QVariant> arguments, const char* pSlot);
+    void EndRequest();
+
+    QDBusConnection m_bus;
+    std::map<int, QString> m_triggers;  // hot-key id -> portal trigger
+    QString m_strSession;               // the open session's object path
+    QString m_strRequest;               // the awaited request's object path
+    const char* m_pRequestSlot = nullptr;
+    bool m_bSessionScheduled = false;
+    int m_nRequests = 0;
+};
+
+}  // namespace sorvanta
