@@ -10,9 +10,20 @@
 #include "ui/qtext.h"
 #include "ui_quotedlg.h"
 
+// The icon is a resource of this library; nothing else refers to it, so the
+// linker would leave it out of the program unless it is initialised here.
+static void InitIconResource() {
+    Q_INIT_RESOURCE(sorvanta);
+}
+
 namespace sorvanta {
 
 namespace {
+
+QIcon ProgramIcon() {
+    InitIconResource();
+    return QIcon(QStringLiteral(":/sorvanta/sorvanta.xpm"));
+}
 
 // Selects the first item that begins with `text`, or, in an editable box
 // without such an item, writes the text into the edit field.
@@ -30,7 +41,7 @@ void LoadComboText(QComboBox* pCombo, const QString& text) {
 
 CQuoteDlg::CQuoteDlg(QWidget* pParent, std::unique_ptr<CHotkeyLayer> pHotkeys, std::optional<bool> bTrayAvailable)
     : CDialog(pParent),
-      m_hIcon(QStringLiteral(":/sorvanta/sorvanta.xpm")),
+      m_hIcon(ProgramIcon()),
       m_pUi(std::make_unique<Ui::CQuoteDlgClient>()),
       m_pHotkeys(std::move(pHotkeys)),
       m_bTrayAvailable(bTrayAvailable) {

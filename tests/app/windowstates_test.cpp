@@ -50,6 +50,7 @@ private slots:
         CQuoteDlg& dlg = *window.m_pDlg;
         QCOMPARE(dlg.m_nid.szTip, QStringLiteral("This is Tip"));
         QCOMPARE(dlg.TrayIcon()->toolTip(), QStringLiteral("This is Tip"));
+        QVERIFY(!dlg.TrayIcon()->icon().pixmap(32).isNull());  // the program's own picture
         dlg.hide();
         QCOMPARE(dlg.OnTrayNotify(102, 0x0201), 0);  // another icon's report is ignored
         QVERIFY(dlg.isHidden());
