@@ -135,6 +135,7 @@ private:
     void AddToHistory(const std::string& strVerse);
     void ShowReferenceMenu(QPoint pos);
     void OnTrayActivated(QSystemTrayIcon::ActivationReason reason);
+    QMenu* CreateTrayMenu();  // "Развернуть", a separator, "Закрыть"
     void RestoreWindow();
     // The selected module's configuration file and encoding ("" when none).
     std::string SelectedModuleIni() const;

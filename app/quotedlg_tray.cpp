@@ -19,6 +19,20 @@ void CQuoteDlg::InitTrayIcon() {
     m_pTrayIcon = new QSystemTrayIcon(m_hIcon, this);
     m_pTrayIcon->setToolTip(m_nid.szTip);
     connect(m_pTrayIcon, &QSystemTrayIcon::activated, this, &CQuoteDlg::OnTrayActivated);
+    // A Wayland desktop's tray draws the menu itself, from the one the icon
+    // exports: a client cannot put a menu of its own at the icon. A tray
+    // that asks the program for its menu instead still gets ShowTrayMenu's.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        m_pTrayIcon->setContextMenu(CreateTrayMenu());
+    }
+}
+
+QMenu* CQuoteDlg::CreateTrayMenu() {
+    auto* pMenu = new QMenu(this);
+    pMenu->addAction(QStringLiteral("Развернуть"), this, &CQuoteDlg::OnMenuRestore);
+    pMenu->addSeparator();
+    pMenu->addAction(QStringLiteral("Закрыть"), this, &CQuoteDlg::OnMenuClose);
+    return pMenu;
 }
 
 bool CQuoteDlg::TrayAvailable() const {
@@ -59,11 +73,8 @@ int CQuoteDlg::OnTrayNotify(unsigned wParam, unsigned lParam) {
 void CQuoteDlg::ShowTrayMenu() {
     const QPoint cursor = QCursor::pos();
     if (m_pTrayMenu) return;  // already open
-    m_pTrayMenu = new QMenu(this);
+    m_pTrayMenu = CreateTrayMenu();
     m_pTrayMenu->setAttribute(Qt::WA_DeleteOnClose);
-    m_pTrayMenu->addAction(QStringLiteral("Развернуть"), this, &CQuoteDlg::OnMenuRestore);
-    m_pTrayMenu->addSeparator();
-    m_pTrayMenu->addAction(QStringLiteral("Закрыть"), this, &CQuoteDlg::OnMenuClose);
     m_pTrayMenu->popup(cursor);
 }
 
