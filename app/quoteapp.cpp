@@ -1,7 +1,9 @@
 #include "app/quoteapp.h"
 
 #include <QFileInfo>
+#include <cstdio>
 
+#include "app/commandline.h"
 #include "app/quotedlg.h"
 #include "platform/singleinstance.h"
 #include "platform/terminationwatcher.h"
@@ -18,11 +20,28 @@ CQuoteApp::CQuoteApp(int& argc, char** argv) : m_app(argc, argv) {
 
 bool CQuoteApp::InitInstance() {
     QApplication::setOrganizationName(QStringLiteral("Sorvanta"));
-    // A second start shows the running program's window instead of opening another.
+    const QStringList arrArgs = QCoreApplication::arguments().mid(1);
+    const std::optional<CInstanceRequest> request = ParseCommandLine(arrArgs);
+    if (!request) {
+        std::fprintf(stderr, "sorvanta: not understood: %s\n\n%s", qPrintable(arrArgs.join(QLatin1Char(' '))),
+                     kProgramUsage);
+        m_nExitCode = kExitUsage;
+        return false;
+    }
+    // A later start asks the running program instead of opening another;
+    // only starting the host needs one that runs.
     CSingleInstance instance;
-    if (!instance.Acquire()) return false;
+    if (*request == CInstanceRequest::HotKeyLaunch) {
+        if (!instance.Send(*request)) {
+            std::fputs("sorvanta: no Sorvanta runs on this display to start Orvanel\n", stderr);
+            m_nExitCode = kExitNotRunning;
+        }
+        return false;
+    }
+    if (!instance.Acquire(*request)) return false;
     CQuoteDlg dlg;
     QObject::connect(&instance, &CSingleInstance::RestoreRequested, &dlg, &CQuoteDlg::BringToFront);
+    QObject::connect(&instance, &CSingleInstance::HotKeyRequested, &dlg, &CQuoteDlg::OnHotKey);
     // A request of the session to end (SIGTERM, logout) is a close request:
     // the window closes the normal way and the settings are saved.
     // A message box open at that moment closes, and none opens after it.

@@ -10,11 +10,14 @@ public:
     CQuoteApp(int& argc, char** argv);
 
     // Selects the profile store, runs the main window modally and returns
-    // FALSE once it has closed, so the program ends.
+    // FALSE once it has closed, so the program ends. A start that only asks
+    // the running program returns FALSE at once.
     bool InitInstance();
+    int ExitCode() const { return m_nExitCode; }
 
 private:
     QApplication m_app;
+    int m_nExitCode = 0;
 };
 
 }  // namespace sorvanta

@@ -114,6 +114,8 @@ public:
     void OnDestroy();
 
 public slots:
+    // What hot key 1 (start the host) or 2 (restore the window) does.
+    void OnHotKey(int nId);
     // Shows, restores and activates the window, as a click on the tray icon does.
     void BringToFront();
     void OnOK();
@@ -131,7 +133,6 @@ protected:
 
 private:
     bool PreTranslateMessage(QObject* pReceiver, QEvent* pEvent);
-    void OnHotKey(int nId);
     void AddToHistory(const std::string& strVerse);
     void ShowReferenceMenu(QPoint pos);
     void OnTrayActivated(QSystemTrayIcon::ActivationReason reason);

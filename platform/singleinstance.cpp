@@ -5,13 +5,23 @@
 #include <QStandardPaths>
 #include <unistd.h>
 
+#include "platform/hotkeys.h"
 #include "platform/log.h"
 
 namespace sorvanta {
 
 namespace {
 
-constexpr const char* kRestoreRequest = "restore\n";
+// Each request is one line on the socket.
+struct CRequestLine {
+    CInstanceRequest request;
+    const char* pLine;
+};
+constexpr CRequestLine kRequestLines[] = {
+    {CInstanceRequest::Show, "restore"},
+    {CInstanceRequest::HotKeyLaunch, "hotkey 1"},
+    {CInstanceRequest::HotKeyRestore, "hotkey 2"},
+};
 constexpr int kWaitMs = 1000;
 
 QString RuntimeFolder() {
@@ -33,7 +43,7 @@ CSingleInstance::CSingleInstance(const QString& strKey)
     m_lock.setStaleLockTime(0);  // a live holder keeps its lock however long it runs
 }
 
-bool CSingleInstance::Acquire() {
+bool CSingleInstance::Acquire(CInstanceRequest request) {
     if (m_lock.tryLock(kWaitMs)) {
         QLocalServer::removeServer(m_strSocket);  // left by a program that died
         m_server.setSocketOptions(QLocalServer::UserAccessOption);
@@ -43,7 +53,8 @@ bool CSingleInstance::Acquire() {
         connect(&m_server, &QLocalServer::newConnection, this, [this] {
             while (QLocalSocket* pClient = m_server.nextPendingConnection()) {
                 connect(pClient, &QLocalSocket::readyRead, this, [this, pClient] {
-                    if (pClient->readAll().contains('\n')) emit RestoreRequested();
+                    if (!pClient->canReadLine()) return;
+                    OnRequest(pClient->readLine().trimmed());
                     pClient->disconnectFromServer();
                 });
                 connect(pClient, &QLocalSocket::disconnected, pClient, &QObject::deleteLater);
@@ -51,14 +62,37 @@ bool CSingleInstance::Acquire() {
         });
         return true;
     }
+    Send(request);
+    return false;
+}
+
+bool CSingleInstance::Send(CInstanceRequest request) {
     QLocalSocket socket;
     socket.connectToServer(m_strSocket);
-    if (socket.waitForConnected(kWaitMs)) {
-        socket.write(kRestoreRequest);
-        socket.waitForBytesWritten(kWaitMs);
-        socket.waitForDisconnected(kWaitMs);
+    if (!socket.waitForConnected(kWaitMs)) return false;
+    for (const CRequestLine& line : kRequestLines) {
+        if (line.request == request) socket.write(QByteArray(line.pLine) + '\n');
     }
-    return false;
+    const bool bSent = socket.waitForBytesWritten(kWaitMs);
+    socket.waitForDisconnected(kWaitMs);  // the program closes the connection once it has read the request
+    return bSent;
+}
+
+void CSingleInstance::OnRequest(const QByteArray& line) {
+    for (const CRequestLine& entry : kRequestLines) {
+        if (line != entry.pLine) continue;
+        switch (entry.request) {
+            case CInstanceRequest::Show:
+                emit RestoreRequested();
+                break;
+            case CInstanceRequest::HotKeyLaunch:
+                emit HotKeyRequested(kHotkeyLaunch);
+                break;
+            case CInstanceRequest::HotKeyRestore:
+                emit HotKeyRequested(kHotkeyRestore);
+                break;
+        }
+    }
 }
 
 }  // namespace sorvanta

@@ -1,5 +1,6 @@
 // One running program per user and display: a lock file says who runs, and
-// a local socket lets a second start ask the running one to show its window.
+// a local socket lets a later start ask the running one to show its window
+// or to do what one of its hot keys does.
 #pragma once
 
 #include <QLocalServer>
@@ -9,6 +10,13 @@
 
 namespace sorvanta {
 
+// What a later start asks of the program that runs.
+enum class CInstanceRequest {
+    Show,           // show, restore and activate the window
+    HotKeyLaunch,   // what hot key 1 does: start the host
+    HotKeyRestore,  // what hot key 2 does: restore the window
+};
+
 class CSingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -17,16 +25,22 @@ public:
     explicit CSingleInstance(const QString& strKey = DefaultKey());
 
     // True when this process is now the one that runs. False when another
-    // already does; it has then been asked to show its window. A lock left
-    // behind by a program that died is taken over.
-    bool Acquire();
+    // already does; it has then been sent `request`. A lock left behind by a
+    // program that died is taken over.
+    bool Acquire(CInstanceRequest request = CInstanceRequest::Show);
+
+    // Sends the request to the program that runs; false when none takes it.
+    bool Send(CInstanceRequest request);
 
     static QString DefaultKey();
 
 signals:
     void RestoreRequested();
+    void HotKeyRequested(int nId);
 
 private:
+    void OnRequest(const QByteArray& line);
+
     QString m_strSocket;
     QLockFile m_lock;
     QLocalServer m_server;

@@ -1,10 +1,12 @@
-// One program per user and display: a second start asks the first to show
-// its window, and a lock left by a program that died is taken over.
+// One program per user and display: a later start asks the first to show
+// its window or to do what a hot key does, and a lock left by a program that
+// died is taken over.
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
 
+#include "platform/hotkeys.h"
 #include "platform/singleinstance.h"
 
 using namespace sorvanta;
@@ -12,6 +14,15 @@ using namespace sorvanta;
 namespace {
 
 const QString kSecondStart = QStringLiteral("--second-start");
+
+// Runs a later start in a process of its own, as in real use, while this
+// one serves its request; its exit code.
+int RunLaterStart(const QString& key, const QString& request) {
+    QProcess later;
+    later.start(QCoreApplication::applicationFilePath(), {kSecondStart, key, request});
+    if (!QTest::qWaitFor([&later] { return later.state() == QProcess::NotRunning; }, 30000)) return -1;
+    return later.exitCode();
+}
 
 QString UniqueKey() {
     return QStringLiteral("sorvanta-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(QRandomGenerator::global()->generate());
@@ -22,18 +33,20 @@ QString UniqueKey() {
 class CSingleInstanceTest : public QObject {
     Q_OBJECT
 private slots:
-    // The second start runs in a process of its own, as in real use, while
-    // this one serves the request.
-    void ASecondStartAsksTheFirstToRestore() {
+    void LaterStartsAskTheFirst() {
         const QString key = UniqueKey();
         CSingleInstance first(key);
         QVERIFY(first.Acquire());
         QSignalSpy restores(&first, &CSingleInstance::RestoreRequested);
-        QProcess second;
-        second.start(QCoreApplication::applicationFilePath(), {kSecondStart, key});
-        QTRY_COMPARE_WITH_TIMEOUT(restores.count(), 1, 30000);
-        QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 30000);
-        QCOMPARE(second.exitCode(), 1);  // it did not become the running one
+        QSignalSpy hotKeys(&first, &CSingleInstance::HotKeyRequested);
+        QCOMPARE(RunLaterStart(key, QStringLiteral("show")), 1);  // it did not become the running one
+        QCOMPARE(RunLaterStart(key, QStringLiteral("restore")), 1);
+        QCOMPARE(RunLaterStart(key, QStringLiteral("launch")), 0);  // the request was taken
+        QCOMPARE(restores.count(), 1);
+        QCOMPARE(hotKeys.count(), 2);
+        QCOMPARE(hotKeys.at(0).at(0).toInt(), kHotkeyRestore);
+        QCOMPARE(hotKeys.at(1).at(0).toInt(), kHotkeyLaunch);
+        QCOMPARE(RunLaterStart(UniqueKey(), QStringLiteral("launch")), 1);  // none runs to take it
     }
 
     void ALockLeftByADeadProgramIsTakenOver() {
@@ -57,8 +70,12 @@ private slots:
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    if (argc == 3 && QString::fromLocal8Bit(argv[1]) == kSecondStart) {
-        return CSingleInstance(QString::fromLocal8Bit(argv[2])).Acquire() ? 0 : 1;
+    if (argc == 4 && QString::fromLocal8Bit(argv[1]) == kSecondStart) {
+        CSingleInstance later(QString::fromLocal8Bit(argv[2]));
+        const QString request = QString::fromLocal8Bit(argv[3]);
+        if (request == QLatin1String("launch")) return later.Send(CInstanceRequest::HotKeyLaunch) ? 0 : 1;
+        return later.Acquire(request == QLatin1String("restore") ? CInstanceRequest::HotKeyRestore
+                                                                 : CInstanceRequest::Show) ? 0 : 1;
     }
     CSingleInstanceTest test;
     return QTest::qExec(&test, argc, argv);
