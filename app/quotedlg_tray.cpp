@@ -94,6 +94,12 @@ void CQuoteDlg::OnMenuClose() {
 // the window in front and active: the person asked for it, and a window
 // restored behind others would be lost.
 void CQuoteDlg::RestoreWindow() {
+    // A Wayland client can neither restore a window the desktop minimised
+    // nor raise itself over the program the person works in; a window
+    // shown anew comes up normal and with the focus.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && isVisible() && !isActiveWindow()) {
+        hide();
+    }
     showNormal();
     show();
     raise();
@@ -134,6 +140,10 @@ void CQuoteDlg::HideToTray() {
 
 void CQuoteDlg::OnSize(int nType) {
     if (nType != kSizeMinimized) return;
+    // Without a tray a minimised window stays as it is. (Minimising it again
+    // later would never end on Wayland, whose desktops do not tell a window
+    // that it is minimised: it soon looks normal to the program.)
+    if (!TrayAvailable() && isMinimized()) return;
     // Hiding straight from the state change would be undone by the platform,
     // which shows a window again after minimising it.
     QMetaObject::invokeMethod(this, [this] { HideToTray(); }, Qt::QueuedConnection);
