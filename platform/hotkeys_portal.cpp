@@ -40,6 +40,14 @@ const CShortcutName* NameOfHotkey(int nId) {
     return nullptr;
 }
 
+// A desktop keeps the key it once gave a shortcut id, whatever trigger is
+// asked for later; so the id names the wanted key as well, and other hot-key
+// characters make other shortcuts: "launch-host-ctrl-alt-b".
+QString ShortcutId(int nId, const QString& trigger) {
+    return QString::fromLatin1(NameOfHotkey(nId)->pId) + QLatin1Char('-') +
+           trigger.toLower().replace(QLatin1Char('+'), QLatin1Char('-'));
+}
+
 }  // namespace
 
 // One shortcut as the portal takes it: its id and its properties, a(sa{sv}).
@@ -126,9 +134,8 @@ namespace {
 CPortalShortcuts ShortcutsOf(const std::map<int, QString>& triggers) {
     CPortalShortcuts shortcuts;
     for (const auto& [nId, trigger] : triggers) {
-        const CShortcutName* pName = NameOfHotkey(nId);
-        shortcuts.append({QString::fromLatin1(pName->pId),
-                          {{QStringLiteral("description"), QString::fromUtf8(pName->pDescription)},
+        shortcuts.append({ShortcutId(nId, trigger),
+                          {{QStringLiteral("description"), QString::fromUtf8(NameOfHotkey(nId)->pDescription)},
                            {QStringLiteral("preferred_trigger"), trigger}}});
     }
     return shortcuts;
@@ -189,8 +196,8 @@ void CPortalHotkeys::OnShortcutsBound(uint nResponse, const QVariantMap&) {
 void CPortalHotkeys::OnActivated(const QDBusObjectPath& session, const QString& strShortcut, qulonglong,
                                  const QVariantMap&) {
     if (session.path() != m_strSession) return;
-    for (const CShortcutName& name : kShortcutNames) {
-        if (strShortcut == QLatin1String(name.pId) && m_triggers.count(name.nId) > 0) emit HotKeyPressed(name.nId);
+    for (const auto& [nId, trigger] : m_triggers) {
+        if (strShortcut == ShortcutId(nId, trigger)) emit HotKeyPressed(nId);
     }
 }
 
