@@ -2,7 +2,7 @@
 // compositor's own input path, and lists its windows:
 //   wayland_drive key ctrl+alt+b      presses the keys in order, releases them in reverse
 //   wayland_drive click X Y [right]   moves the pointer to X,Y and clicks (left by default)
-//   wayland_drive windows             one line per window: active x y width height title
+//   wayland_drive windows             one line per window: active minimized x y width height title
 // KWin offers these protocols only when it runs without permission checks.
 #include <linux/input-event-codes.h>
 #include <unistd.h>
@@ -172,8 +172,10 @@ int ListWindows(wl_display* pDisplay, CGlobals& globals) {
     wl_display_roundtrip(pDisplay);
     for (Window pWindow : proxies) org_kde_plasma_window_destroy(pWindow);
     for (const auto& pWindow : windows) {
-        std::printf("%d %d %d %u %u %s\n", (pWindow->flags & ORG_KDE_PLASMA_WINDOW_MANAGEMENT_STATE_ACTIVE) ? 1 : 0,
-                    pWindow->x, pWindow->y, pWindow->width, pWindow->height, pWindow->title.c_str());
+        const bool bActive = pWindow->flags & ORG_KDE_PLASMA_WINDOW_MANAGEMENT_STATE_ACTIVE;
+        const bool bMinimized = pWindow->flags & ORG_KDE_PLASMA_WINDOW_MANAGEMENT_STATE_MINIMIZED;
+        std::printf("%d %d %d %d %u %u %s\n", bActive ? 1 : 0, bMinimized ? 1 : 0, pWindow->x, pWindow->y,
+                    pWindow->width, pWindow->height, pWindow->title.c_str());
     }
     return 0;
 }

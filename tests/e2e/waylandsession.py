@@ -1,6 +1,7 @@
 """A private Wayland desktop: its own session bus, KWin on a virtual output,
 the desktop portal with global shortcuts, waybar as the tray host, and the
 real program running in it, driven through KWin's fake input."""
+import collections
 import glob
 import json
 import os
@@ -8,16 +9,23 @@ import shutil
 import subprocess
 import tempfile
 
-from x11session import X11Session
+from common import StandInHost
+from x11session import MAIN_TITLE, X11Session
 
 PORTAL = "/usr/libexec/xdg-desktop-portal"
 PORTAL_KDE = glob.glob("/usr/lib/*/libexec/xdg-desktop-portal-kde") + ["/usr/libexec/xdg-desktop-portal-kde"]
+# The program names its portal session, and so its entry in the desktop's shortcuts, so.
+PORTAL_SESSION_TOKEN = "sorvanta"
 SCREEN_SIZE = (1024, 768)
 BAR_HEIGHT = 26
 WAYBAR_CONFIG = {"position": "top", "height": BAR_HEIGHT, "modules-right": ["tray"],
                  "tray": {"icon-size": 18, "spacing": 4}}
 # A plain black bar: whatever is not black on it is a tray icon.
 WAYBAR_STYLE = "* { border: none; border-radius: 0; min-height: 0; }\nwindow#waybar { background: #000000; }\n"
+
+
+# A window as KWin lists it; a hidden window has no surface and is not listed.
+Window = collections.namedtuple("Window", "active minimized x y width height title")
 
 
 class WaylandSession:
@@ -91,6 +99,7 @@ class WaylandSession:
                                env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         self.processes.append(bus)
         address = bus.stdout.readline().strip()
+        bus.stdout.close()
         if not address:
             raise AssertionError("the session bus did not start")
         self.env["DBUS_SESSION_BUS_ADDRESS"] = address
@@ -127,15 +136,62 @@ class WaylandSession:
         self._spawn(["waybar", "-c", config, "-s", style], "waybar", GDK_BACKEND="wayland")
         self.wait_for(lambda: self.bus_has("org.kde.StatusNotifierWatcher"), timeout=15, shot=False)
 
+    # --- the session bus -----------------------------------------------------------------------------
+
+    def busctl(self, *args):
+        """What busctl answers, as data (a call's list of results, a property's value); None on an error."""
+        reply = subprocess.run(["busctl", "--user", "--json=short", *args], env=self.env, capture_output=True,
+                               text=True, timeout=10)
+        return json.loads(reply.stdout)["data"] if reply.returncode == 0 and reply.stdout.strip() else None
+
     def bus_has(self, name):
         return subprocess.run(["busctl", "--user", "status", name], env=self.env, capture_output=True,
                               timeout=10).returncode == 0
 
     def portal_has_global_shortcuts(self):
-        reply = subprocess.run(["busctl", "--user", "get-property", "org.freedesktop.portal.Desktop",
-                                "/org/freedesktop/portal/desktop", "org.freedesktop.portal.GlobalShortcuts",
-                                "version"], env=self.env, capture_output=True, text=True, timeout=10)
-        return reply.returncode == 0 and reply.stdout.split() == ["u", "1"]
+        return self.busctl("get-property", "org.freedesktop.portal.Desktop", "/org/freedesktop/portal/desktop",
+                           "org.freedesktop.portal.GlobalShortcuts", "version") == 1
+
+    def desktop_shortcuts(self):
+        """The ids of the program's shortcuts as the desktop's shortcut service holds them."""
+        names = self.busctl("call", "org.kde.kglobalaccel", "/component/" + PORTAL_SESSION_TOKEN,
+                            "org.kde.kglobalaccel.Component", "shortcutNames")
+        return set(names[0]) if names else set()
+
+    def _tray_item(self):
+        items = self.busctl("get-property", "org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
+                            "org.kde.StatusNotifierWatcher", "RegisteredStatusNotifierItems")
+        service, path = items[0].split("/", 1)
+        return service, "/" + path
+
+    def tray_item(self, name):
+        """A property of the first item in the tray, as the tray host reads it."""
+        return self.busctl("get-property", *self._tray_item(), "org.kde.StatusNotifierItem", name)
+
+    def tray_call(self, method, *args):
+        """Calls a method of the first item in the tray, as a tray host does."""
+        return self.busctl("call", *self._tray_item(), "org.kde.StatusNotifierItem", method, *args)
+
+    # --- the program ---------------------------------------------------------------------------------
+
+    def command(self, *args):
+        """The program started once more with the arguments, to its end."""
+        return subprocess.run([self.program, *args], env=self.env, capture_output=True, text=True, timeout=30)
+
+    def program_log(self):
+        with open(self.app_log, encoding="utf-8", errors="replace") as log:
+            return log.read()
+
+    def cpu_ticks(self):
+        """The processor time the program has used so far, in clock ticks."""
+        with open(f"/proc/{self.app.pid}/stat") as stat:
+            fields = stat.read().rsplit(")", 1)[1].split()
+        return int(fields[11]) + int(fields[12])
+
+    def focused(self, title=MAIN_TITLE):
+        """The window with that title when it is shown, placed and has the focus."""
+        window = self.find_window(title)
+        return window if window and window.active and not window.minimized and window.width > 0 else None
 
     # --- windows and input ---------------------------------------------------------------------------
 
@@ -144,16 +200,16 @@ class WaylandSession:
                               timeout=30).stdout
 
     def windows(self):
-        """(active, x, y, width, height, title) of every mapped window."""
+        """Every mapped window as a Window."""
         found = []
         for line in self.drive("windows").splitlines():
-            active, x, y, width, height, title = line.split(" ", 5)
-            found.append((active == "1", int(x), int(y), int(width), int(height), title))
+            active, minimized, x, y, width, height, title = line.split(" ", 6)
+            found.append(Window(active == "1", minimized == "1", int(x), int(y), int(width), int(height), title))
         return found
 
     def find_window(self, name, visible_only=False):
         # A hidden window has no surface on Wayland: every listed window is visible.
-        return next((window for window in self.windows() if window[5] == name), None)
+        return next((window for window in self.windows() if window.title == name), None)
 
     def key(self, combination):
         self.drive("key", combination)
@@ -194,3 +250,12 @@ class WaylandSession:
             if shot and self.failure_shot:
                 self.screenshot(self.failure_shot)  # what the screen showed when the wait gave up
             raise
+
+
+def open_session(test, args, **options):
+    """A desktop for one test, ended with it, with a stand-in host and a profile on the sample modules."""
+    shot = os.path.join(args.shots, "wayland-" + test.id().rsplit(".", 1)[1] + "-failure.png")
+    session = WaylandSession(args.program, args.grab_tool, args.input_tool, failure_shot=shot, **options).__enter__()
+    test.addCleanup(session.__exit__, None, None, None)
+    session.write_profile(["Directory=" + args.modules])
+    return session, StandInHost(session.bin)
