@@ -21,6 +21,7 @@ const QString kRequestInterface = QStringLiteral("org.freedesktop.portal.Request
 // token each time lets a person's own choice of keys outlast the program.
 const QString kSessionToken = QStringLiteral("sorvanta");
 constexpr int kProbeTimeoutMs = 3000;
+constexpr int kCloseTimeoutMs = 1000;
 
 // The hot keys as the desktop lists them to the person.
 struct CShortcutName {
@@ -89,16 +90,14 @@ std::unique_ptr<CPortalHotkeys> CPortalHotkeys::Create() {
         qCWarning(lcSorvanta) << "no global shortcuts from the desktop portal:" << reply.errorMessage();
         return nullptr;
     }
-    return std::unique_ptr<CPortalHotkeys>(new CPortalHotkeys(bus));
+    return std::unique_ptr<CPortalHotkeys>(new CPortalHotkeys);
 }
 
-CPortalHotkeys::CPortalHotkeys(const QDBusConnection& bus) : m_bus(bus) {
+CPortalHotkeys::CPortalHotkeys() {
     // A slot's argument types must be known by name before QtDBus connects it.
     qRegisterMetaType<QDBusObjectPath>();
     qDBusRegisterMetaType<CPortalShortcut>();
     qDBusRegisterMetaType<CPortalShortcuts>();
-    m_bus.connect(kPortalService, kPortalPath, kShortcutsInterface, QStringLiteral("Activated"), this,
-                  SLOT(OnActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
 }
 
 CPortalHotkeys::~CPortalHotkeys() {
@@ -148,6 +147,13 @@ void CPortalHotkeys::OpenSession() {
     EndRequest();
     CloseSession();
     if (m_triggers.empty()) return;
+    // Each session has a connection of its own: its path is made of the
+    // connection's name, and a desktop may still be closing the last one
+    // when the next opens, so the two must never share a path.
+    m_strConnection = QStringLiteral("sorvanta-shortcuts-%1").arg(++m_nSessions);
+    QDBusConnection::connectToBus(QDBusConnection::SessionBus, m_strConnection);
+    Bus().connect(kPortalService, kPortalPath, kShortcutsInterface, QStringLiteral("Activated"), this,
+                  SLOT(OnActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
     // The shortcuts go with the session too: some desktops take them only there.
     Request(QStringLiteral("CreateSession"),
             {QVariantMap{{QStringLiteral("session_handle_token"), kSessionToken},
@@ -208,14 +214,14 @@ void CPortalHotkeys::Request(const QString& strMethod, QList<QVariant> arguments
     QVariantMap options = arguments.takeLast().toMap();
     options.insert(QStringLiteral("handle_token"), token);
     arguments.append(options);
-    const QString sender = m_bus.baseService().mid(1).replace(QLatin1Char('.'), QLatin1Char('_'));
+    const QString sender = Bus().baseService().mid(1).replace(QLatin1Char('.'), QLatin1Char('_'));
     m_strRequest = QStringLiteral("%1/request/%2/%3").arg(kPortalPath, sender, token);
     m_pRequestSlot = pSlot;
-    m_bus.connect(kPortalService, m_strRequest, kRequestInterface, QStringLiteral("Response"), this, pSlot);
+    Bus().connect(kPortalService, m_strRequest, kRequestInterface, QStringLiteral("Response"), this, pSlot);
 
     QDBusMessage call = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kShortcutsInterface, strMethod);
     call.setArguments(arguments);
-    auto* pWatcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    auto* pWatcher = new QDBusPendingCallWatcher(Bus().asyncCall(call), this);
     connect(pWatcher, &QDBusPendingCallWatcher::finished, this, [this, strMethod, token](QDBusPendingCallWatcher* p) {
         p->deleteLater();
         if (!p->isError()) return;
@@ -226,15 +232,25 @@ void CPortalHotkeys::Request(const QString& strMethod, QList<QVariant> arguments
 
 void CPortalHotkeys::EndRequest() {
     if (m_pRequestSlot == nullptr) return;
-    m_bus.disconnect(kPortalService, m_strRequest, kRequestInterface, QStringLiteral("Response"), this, m_pRequestSlot);
+    Bus().disconnect(kPortalService, m_strRequest, kRequestInterface, QStringLiteral("Response"), this, m_pRequestSlot);
     m_strRequest.clear();
     m_pRequestSlot = nullptr;
 }
 
+QDBusConnection CPortalHotkeys::Bus() const {
+    return QDBusConnection(m_strConnection);
+}
+
 void CPortalHotkeys::CloseSession() {
-    if (m_strSession.isEmpty()) return;
-    m_bus.asyncCall(QDBusMessage::createMethodCall(
-        kPortalService, m_strSession, QStringLiteral("org.freedesktop.portal.Session"), QStringLiteral("Close")));
+    if (m_strConnection.isEmpty()) return;
+    if (!m_strSession.isEmpty()) {
+        Bus().call(
+            QDBusMessage::createMethodCall(kPortalService, m_strSession,
+                                           QStringLiteral("org.freedesktop.portal.Session"), QStringLiteral("Close")),
+            QDBus::Block, kCloseTimeoutMs);
+    }
+    QDBusConnection::disconnectFromBus(m_strConnection);  // the portal ends whatever else was the connection's
+    m_strConnection.clear();
     m_strSession.clear();
 }
 

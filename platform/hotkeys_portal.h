@@ -34,7 +34,7 @@ class CPortalHotkeys : public CHotkeyLayer {
                      const QVariantMap& options);
 
   private:
-    explicit CPortalHotkeys(const QDBusConnection& bus);
+    CPortalHotkeys();
 
     void ScheduleSession();
     // Closes the session that is open and opens one with the shortcuts as
@@ -45,14 +45,16 @@ class CPortalHotkeys : public CHotkeyLayer {
     // Response signal goes to `pSlot`; one request is awaited at a time.
     void Request(const QString& strMethod, QList<QVariant> arguments, const char* pSlot);
     void EndRequest();
+    QDBusConnection Bus() const;  // the open session's connection
 
-    QDBusConnection m_bus;
+    QString m_strConnection;            // the name of the open session's connection
     std::map<int, QString> m_triggers;  // hot-key id -> portal trigger
     QString m_strSession;               // the open session's object path
     QString m_strRequest;               // the awaited request's object path
     const char* m_pRequestSlot = nullptr;
     bool m_bSessionScheduled = false;
     int m_nRequests = 0;
+    int m_nSessions = 0;
 };
 
 }  // namespace sorvanta
