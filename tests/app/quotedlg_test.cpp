@@ -11,14 +11,11 @@
 #include <QPushButton>
 #include <QStringListModel>
 #include <QTemporaryDir>
-#include <QtTest>
 
 #include "app/hookwnd.h"
 #include "ui/qtext.h"
-#include "app/quotedlg.h"
 #include "output/copydlg.h"
 #include "support/guifixture.h"
-#include "support/recordinghotkeys.h"
 
 using namespace sorvanta;
 using namespace sorvanta::test;
@@ -27,10 +24,6 @@ namespace {
 
 const QString kNoBook = QStringLiteral("Нету книг c таким сокращением или не выбран модуль");
 const QString kNotFound = QStringLiteral("Искомый отрывок не найден");
-
-std::unique_ptr<CQuoteDlg> OpenMainWindow(const QVariantMap& settings = {}) {
-    return OpenWindow(settings).m_pDlg;
-}
 
 void TypeAndPressEnter(CQuoteDlg& dlg, const QString& reference) {
     dlg.m_comboVerse->setEditText(QString());
@@ -50,7 +43,7 @@ class CQuoteDlgTest : public QObject {
     Q_OBJECT
 private slots:
     void EnterLooksUpShowsTheQuoteAndCopies() {
-        auto pDlg = OpenMainWindow();
+        auto pDlg = OpenWindow().m_pDlg;
         QString shown;
         OnNextModal([&](QWidget* pModal) {
             auto* pCopy = qobject_cast<CCopyDlg*>(pModal);
@@ -71,7 +64,7 @@ private slots:
     // The field is never completed from the history, and coming back gives
     // it the focus with its text selected, so typing replaces it.
     void TheNextReferenceIsTypedStraightAfterComingBack() {
-        auto pDlg = OpenMainWindow({{"ShowDlg", 0}});
+        auto pDlg = OpenWindow({{"ShowDlg", 0}}).m_pDlg;
         TypeAndPressEnter(*pDlg, QStringLiteral("Кн 1:2-3"));
         QVERIFY(pDlg->isHidden());
         QWidget other;  // where the person works meanwhile
@@ -93,7 +86,7 @@ private slots:
     }
 
     void EnterOnAFocusedButtonPressesThatButton() {
-        auto pDlg = OpenMainWindow();
+        auto pDlg = OpenWindow().m_pDlg;
         pDlg->m_comboVerse->setEditText(QStringLiteral("Кн 1:1"));
         auto* pExit = pDlg->findChild<QPushButton*>("buttonExit");
         pExit->setFocus();
@@ -110,7 +103,7 @@ private slots:
             {QStringLiteral("Кн 1:0"), {kNotFound}},
             {QStringLiteral("Нет 1"), {kNotFound}},  // the book file is missing
         };
-        auto pDlg = OpenMainWindow();
+        auto pDlg = OpenWindow().m_pDlg;
         for (const auto& [reference, messages] : cases) {
             CMessageRecorder recorder;
             TypeAndPressEnter(*pDlg, reference);
@@ -122,7 +115,7 @@ private slots:
     }
 
     void TheQuoteWindowsCheckBoxAndCancel() {
-        auto pDlg = OpenMainWindow();
+        auto pDlg = OpenWindow().m_pDlg;
         // Cancel with the box ticked changes nothing; the window stays.
         OnNextModal([](QWidget* pModal) {
             pModal->findChild<QCheckBox*>("checkDontShow")->setChecked(true);
@@ -155,7 +148,7 @@ private slots:
     // The chosen citation format reaches the clipboard as text and, unless
     // switched off, as HTML beside it; the default is the quotation as looked up.
     void CitationFormatsAndTheHtmlFlavour() {
-        auto pDlg = OpenMainWindow({{"ShowDlg", 0}});
+        auto pDlg = OpenWindow({{"ShowDlg", 0}}).m_pDlg;
         const QString plain = QStringLiteral("Кн 1:2-3. Beta\n3 Gamma");
         TypeAndPressEnter(*pDlg, QStringLiteral("Кн 1:2-3"));
         const QMimeData* pData = QGuiApplication::clipboard()->mimeData();
@@ -175,7 +168,7 @@ private slots:
     // The module's abbreviations are offered while the book is typed; only
     // Down and Enter take one, the typed text is never changed otherwise.
     void BookAbbreviationsAreOfferedAndTakenOnlyByChoice() {
-        auto pDlg = OpenMainWindow({{"ShowDlg", 0}});
+        auto pDlg = OpenWindow({{"ShowDlg", 0}}).m_pDlg;
         auto* pCompleter = pDlg->findChild<QCompleter*>("bookCompleter");
         QLineEdit* pEdit = pDlg->m_comboVerse->lineEdit();
         pEdit->setFocus();
@@ -200,7 +193,8 @@ private slots:
     // A module written in UTF-8 shows its name, offers its abbreviations and
     // quotes in its own letters, beside the code page 1251 ones.
     void Utf8ModulesReadRight() {
-        auto pDlg = OpenMainWindow({{"Directory", QStringLiteral(SORVANTA_TEST_DATA "/encodings")}, {"ShowDlg", 0}});
+        auto pDlg =
+            OpenWindow({{"Directory", QStringLiteral(SORVANTA_TEST_DATA "/encodings")}, {"ShowDlg", 0}}).m_pDlg;
         QCOMPARE(pDlg->m_comboModules->itemText(1), QStringLiteral("Юникод с меткой"));
         pDlg->m_comboModules->setCurrentIndex(1);
         emit pDlg->m_comboModules->activated(1);
@@ -230,7 +224,7 @@ private slots:
     }
 
     void HistoryStaysSortedAndKeepsDuplicates() {
-        auto pDlg = OpenMainWindow({{"ShowDlg", 0}});
+        auto pDlg = OpenWindow({{"ShowDlg", 0}}).m_pDlg;
         for (const QString& reference : QStringList{"Кн 2:1", "Кн 1:1", "Кн 2:1", "кн 1:2"}) {
             pDlg->show();
             TypeAndPressEnter(*pDlg, reference);
@@ -239,7 +233,7 @@ private slots:
     }
 
     void ModuleListAndMarkers() {
-        auto pDlg = OpenMainWindow();
+        auto pDlg = OpenWindow().m_pDlg;
         QCOMPARE(pDlg->m_comboModules->count(), 3);
         QCOMPARE(pDlg->m_comboModules->currentIndex(), 0);
         QCOMPARE(pDlg->m_comboModules->itemText(1), QStringLiteral("Главы и стихи"));
@@ -257,7 +251,7 @@ private slots:
 
     void AnEmptyRootIsReportedAndLeavesNoSelection() {
         CMessageRecorder recorder;
-        auto pDlg = OpenMainWindow({{"Directory", kDataRoot + "/c_nomodule"}});
+        auto pDlg = OpenWindow({{"Directory", kDataRoot + "/c_nomodule"}}).m_pDlg;
         QCOMPARE(recorder.m_messages, QStringList{"В каталоге " + kDataRoot + "/c_nomodule модули не были найдены"});
         QCOMPARE(pDlg->m_comboModules->count(), 0);
         QCOMPARE(pDlg->m_comboModules->currentIndex(), -1);
@@ -273,7 +267,7 @@ private slots:
             QTemporaryDir root;
             for (int i = 0; i < nModules; ++i) QDir(root.path()).mkpath(QStringLiteral("m%1/orvanel.ini").arg(i));
             CMessageRecorder recorder;
-            auto pDlg = OpenMainWindow({{"Directory", root.path()}});
+            auto pDlg = OpenWindow({{"Directory", root.path()}}).m_pDlg;
             QCOMPARE(recorder.m_messages.size(), qMin(nModules + 1, 6));
             if (nModules == 8) {
                 QVERIFY(recorder.m_messages.last().startsWith(QStringLiteral("Ещё сообщений: 4\n")));
@@ -283,7 +277,7 @@ private slots:
     }
 
     void TheHookSeesEveryEventFromStartToEnd() {
-        auto pDlg = OpenMainWindow();
+        auto pDlg = OpenWindow().m_pDlg;
         QVERIFY(pDlg->m_pHook != nullptr);
         QVERIFY(FindHookWnd(pDlg.get()) == pDlg->m_pHook);
         QVERIFY(!pDlg->m_pHook->isVisible());

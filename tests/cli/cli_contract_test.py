@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""The command-line contract of sorvanta-lookup on small hand-written modules.
+"""The command-line contract of sorvanta-lookup on small hand-written modules,
+its citation formats and HTML output included.
 
 Usage: cli_contract_test.py SORVANTA_LOOKUP DATA_DIR
 """
@@ -58,6 +59,12 @@ class LookupContract(unittest.TestCase):
             (["--module-index", "1", "Иоан 1:2"], 0, "Иоан 1:2. Оно было в начале у Бога.\n", ""),
             (["--module", "Главы и стихи (второе имя)", "ин 1:3"], 0, "ин 1:3. Все чрез Него начало быть.\n", ""),
             (["--module-index", "1", "Кн 1:1"], 1, "", NO_BOOK + NOT_FOUND),
+            (["--format", "reference-first", "Кн 2:1-2"], 0, "Кн 2:1-2. Delta\r\n2 Epsilon\n", ""),
+            (["--format", "quoted", "Кн 1:1-3"], 0, "«Alpha\r\n2 Beta\r\n3 Gamma» (Кн 1:1-3)\n", ""),
+            (["--format=reference-last", "--no-verse-numbers", "--join", "Кн 1"], 0, "Глава 1 Alpha Beta Gamma (Кн 1)\n",
+             ""),
+            (["--html", "--format", "quoted", "Кн 2:1-2"], 0,
+             '<meta charset="utf-8">«Delta<br><sup>2</sup> Epsilon» (<b>Кн 2:1-2</b>)\n', ""),
         ]
         for args, status, out, err in cases:
             result = self.lookup(args)
@@ -83,7 +90,7 @@ class LookupContract(unittest.TestCase):
             self.assertEqual((result.returncode, result.stdout, result.stderr), (0, expected, b""), args)
 
     def test_batch_mode_keeps_records_aligned(self):
-        stdin = "Кн 1:1\r\n Кн 2:2 \nКн 9\n\nКн 1\n".encode()
+        stdin = "Кн 1:1\r\n Кн 2:2 \nКн 9\n\nКн 1".encode()  # the last line without its end
         result = self.lookup(["--null"], stdin)
         self.assertEqual(result.returncode, 1)
         self.assertEqual(result.stdout.decode().split("\0"), [
@@ -112,10 +119,6 @@ class LookupContract(unittest.TestCase):
             # Line-feed records keep a NUL, but no byte sequence becomes a line feed.
             self.assertEqual(len(run(["--directory", root], stdin).stdout.split(b"\n")), len(cases) + 1)
 
-    def test_batch_mode_reads_a_last_line_without_end_and_cp1251_output(self):
-        result = self.lookup(["--encoding", "cp1251"], "Кн 1:2".encode())
-        self.assertEqual((result.returncode, result.stdout), (0, "Кн 1:2. Beta\n".encode("cp1251")))
-
     def test_unusable_root_or_choice_and_usage_errors_exit_2(self):
         cases = [
             (["--directory", ROOT + "/c_nomodule", "Кн 1"], "В каталоге " + ROOT + "/c_nomodule модули не были найдены\n"),
@@ -123,6 +126,10 @@ class LookupContract(unittest.TestCase):
             (["--directory", ROOT, "--module-index", "3", "Кн 1"], "beyond the 3 modules"),
             (["--bogus"], "unknown option"),
             (["--encoding"], "needs a value"),
+            (["--format"], "needs a value"),
+            (["--format", "short", "Кн 1"], 'not "short"'),
+            (["--join=yes", "Кн 1"], "takes no value"),
+            (["--html", "--encoding", "cp1251", "Кн 1"], "excludes --encoding cp1251"),
         ]
         for args, message in cases:
             result = run(args)

@@ -92,16 +92,6 @@ class EverydayLoop(unittest.TestCase):
             self.assertEqual(list(x.read_profile("History").values()), ["Ин 3:16-17", "Ин 3:1", "Ин 3:2"])
 
 
-class EndOfSession(unittest.TestCase):
-    def test_a_termination_request_closes_the_normal_way_and_saves(self):
-        with X11Session(ARGS.program, ARGS.grab_tool,
-                        failure_shot=os.path.join(ARGS.shots, "termination-failure.png")) as x:
-            x.write_profile(["Directory=" + ARGS.modules])  # the other four values are written on closing
-            x.start().send_signal(signal.SIGTERM)
-            self.assertEqual(x.wait_exit(), 0)
-            self.assertEqual(set(x.read_profile()), {"Directory", "TrayDef", "ShowDlg", "hkOrvanel", "hkTray"})
-
-
 if __name__ == "__main__":
     ARGS = Arguments()
     unittest.main(verbosity=2)

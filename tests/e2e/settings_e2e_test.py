@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Changing the module root through the real settings dialog and folder
-picker: the new modules are listed and used, and the next start keeps them."""
+"""Changing the module root and the quotation format through the real settings
+dialog and folder picker: both are used now, and the next start keeps them."""
 import os
 import time
 import unittest
@@ -40,43 +40,26 @@ class Settings(unittest.TestCase):
             x.key("Return")  # a typed folder and Enter choose it
             x.wait_for(lambda: not x.find_window("Выберите каталог", visible_only=True))
             time.sleep(0.5)  # the settings dialog takes input again once the picker's run has ended
-            x.click(settings, *SAVE_BUTTON)
-            x.wait_for(lambda: not x.find_window("Настройки", visible_only=True))
-
-            self.look_up(x, "Kn 1:1", "Kn 1:1. Alpha")
-            x.click(x.main_window, *EXIT_BUTTON)
-            self.assertEqual(x.wait_exit(), 0)
-            self.assertEqual(x.read_profile()["Directory"], second_root)
-
-            x.start()
-            self.look_up(x, "Kn 2:1-2", "Kn 2:1-2. Delta\n2 Epsilon")
-            x.click(x.main_window, *EXIT_BUTTON)
-            self.assertEqual(x.wait_exit(), 0)
-
-
-class CitationFormat(unittest.TestCase):
-    def test_quoted_format_reaches_both_clipboard_flavours(self):
-        with X11Session(ARGS.program, ARGS.grab_tool, failure_shot=os.path.join(ARGS.shots, "format-failure.png")) as x:
-            x.write_profile(["Directory=" + os.path.join(ARGS.data, "root")])
-            x.start()
-            x.click(x.main_window, *SETTINGS_BUTTON)
-            settings = x.wait_for(lambda: x.find_window("Настройки", visible_only=True))
             x.click(settings, *FORMAT_LIST)
             time.sleep(0.5)  # the list opens
             x.key("Down", "Down", "Return")  # «Текст» (ссылка)
             time.sleep(0.3)
             x.click(settings, *SAVE_BUTTON)
             x.wait_for(lambda: not x.find_window("Настройки", visible_only=True))
-            x.focus(x.main_window)
-            x.click(x.main_window, *REFERENCE_FIELD)
-            x.type_text("Kn 1:2-3")
-            x.key("Return")
-            x.click(x.wait_for(x.quote_window), *COPY_BUTTON)
-            self.assertEqual(x.wait_for(x.clipboard), "«Beta\n3 Gamma» (Kn 1:2-3)")
-            html = x.clipboard("text/html")
+
+            self.look_up(x, "Kn 1:2-3", "«Beta\n3 Gamma» (Kn 1:2-3)")
+            html = x.clipboard("text/html")  # the quoted format reaches both clipboard flavours
             self.assertIn("<b>Kn 1:2-3</b>", html)
             self.assertIn("<sup>3</sup>", html)
+            x.click(x.main_window, *EXIT_BUTTON)
+            self.assertEqual(x.wait_exit(), 0)
+            self.assertEqual(x.read_profile()["Directory"], second_root)
             self.assertEqual(x.read_profile("Quotation")["Format"], "quoted")
+
+            x.start()
+            self.look_up(x, "Kn 2:1-2", "«Delta\n2 Epsilon» (Kn 2:1-2)")
+            x.click(x.main_window, *EXIT_BUTTON)
+            self.assertEqual(x.wait_exit(), 0)
 
 
 if __name__ == "__main__":

@@ -13,17 +13,6 @@ ARGS = None
 
 
 class SingleInstance(unittest.TestCase):
-    def tray_icons(self, x):
-        icons = []
-        for window in x.xdotool("search", "--classname", "sorvanta", check=False).split():
-            width, height = x.geometry(window)[2:]
-            if 16 <= width <= 32 and width == height:
-                icons.append(window)
-        return icons
-
-    def start_second(self, x):
-        return subprocess.run([ARGS.program], env=x.env, capture_output=True, timeout=30)
-
     def test_second_start_restores_the_first_and_a_dead_ones_lock_is_taken_over(self):
         with X11Session(ARGS.program, ARGS.grab_tool,
                         failure_shot=os.path.join(ARGS.shots, "single-instance-failure.png")) as x:
@@ -34,11 +23,11 @@ class SingleInstance(unittest.TestCase):
             x.key("Escape")
             x.wait_for(lambda: not x.main_visible())
 
-            second = self.start_second(x)
+            second = subprocess.run([ARGS.program], env=x.env, capture_output=True, timeout=30)
             self.assertEqual(second.returncode, 0)
             x.wait_for(x.main_visible)  # the first one's window is back
             self.assertIsNone(first.poll())
-            self.assertEqual(len(self.tray_icons(x)), 1)
+            self.assertEqual(len(x.tray_icons()), 1)
             self.assertEqual(len(x.xdotool("search", "--name", "^Цитата$").split()), 1)
 
             first.send_signal(signal.SIGKILL)

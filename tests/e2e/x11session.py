@@ -15,10 +15,9 @@ class X11Session:
     """Xvfb on a free display, trayer as the tray host, a temporary profile;
     with `window_manager`, openbox manages the windows as on a desktop."""
 
-    def __init__(self, program, grab_tool, tray=True, failure_shot=None, window_manager=False):
+    def __init__(self, program, grab_tool, failure_shot=None, window_manager=False):
         self.program = program
         self.grab_tool = grab_tool
-        self.tray = tray
         self.window_manager = window_manager
         self.processes = []
         self.app = None
@@ -53,8 +52,7 @@ class X11Session:
         self.env.pop("QT_QPA_PLATFORM", None)
         if self.window_manager:
             self._start_window_manager()
-        if self.tray:
-            self._start_tray_host()
+        self._start_tray_host()
 
     def _start_tray_host(self):
         log_path = os.path.join(self.home, "trayer.log")
@@ -121,6 +119,14 @@ class X11Session:
                     values[key] = value
         return values
 
+    def fake_host(self):
+        """A stand-in host program on the PATH that records each start in the returned log."""
+        log = os.path.join(self.home, "host.log")
+        with open(os.path.join(self.bin, "orvanel.exe"), "w") as script:
+            script.write(f"#!/bin/sh\necho started >> '{log}'\n")
+        os.chmod(os.path.join(self.bin, "orvanel.exe"), 0o700)
+        return log
+
     def start(self):
         self.start_without_window()
         self.main_window = self.wait_for(lambda: self.find_window(MAIN_TITLE, visible_only=True))
@@ -165,9 +171,6 @@ class X11Session:
         # before it has taken that event would go nowhere.
         time.sleep(0.3)
 
-    def focused_window(self):
-        return self.xdotool("getwindowfocus").strip()
-
     def click(self, window, x, y, button=1):
         self.xdotool("mousemove", "--window", window, str(x), str(y), "click", str(button))
 
@@ -192,13 +195,15 @@ class X11Session:
                 return window
         return None
 
+    def tray_icons(self):
+        """The program's icon windows inside the tray host."""
+        sizes = ((window, self.geometry(window)[2:]) for window in
+                 self.xdotool("search", "--classname", "sorvanta", check=False).split())
+        return [window for window, (width, height) in sizes if 16 <= width <= 32 and width == height]
+
     def tray_icon(self):
-        """The program's icon window inside the tray host."""
-        for window in self.xdotool("search", "--classname", "sorvanta", check=False).split():
-            _, _, width, height = self.geometry(window)
-            if 16 <= width <= 32 and width == height:
-                return window
-        return None
+        icons = self.tray_icons()
+        return icons[0] if icons else None
 
     def screenshot(self, path, window=None):
         subprocess.run([self.grab_tool, path] + ([window] if window else []), env=self.env, check=True, timeout=30)

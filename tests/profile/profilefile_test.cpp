@@ -9,8 +9,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "profile/atomicfile.h"
 #include "support/tempdir.h"
@@ -18,11 +16,7 @@
 namespace sorvanta {
 namespace {
 
-std::string Contents(const std::string& strPath) {
-    std::ostringstream contents;
-    contents << std::ifstream(strPath, std::ios::binary).rdbuf();
-    return contents.str();
-}
+using test::FileContents;
 
 std::size_t EntriesIn(const std::string& strFolder) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(strFolder), {}));
@@ -51,7 +45,7 @@ TEST(ProfileFile, EachBrokenFileIsKeptAsideUnderANameOfItsOwn) {
         const std::string strAside = KeepProfileAside(strPath);
         EXPECT_TRUE(strAside.starts_with(strPath + ".broken-")) << strAside;
         EXPECT_NE(strAside, strFirst);
-        EXPECT_EQ(Contents(strAside), strContents);
+        EXPECT_EQ(FileContents(strAside), strContents);
         EXPECT_FALSE(std::filesystem::exists(strPath));
         strFirst = strAside;
     }
@@ -72,7 +66,7 @@ TEST(AtomicFile, AFailedWriteLeavesTheOldFileAndNoNewOne) {
 
     EXPECT_FALSE(write.m_bWritten);
     EXPECT_TRUE(write.m_strFailure.starts_with("writing the new file")) << write.m_strFailure;
-    EXPECT_EQ(Contents(strPath), "[Settings]\nShowDlg=0\n");
+    EXPECT_EQ(FileContents(strPath), "[Settings]\nShowDlg=0\n");
     EXPECT_EQ(EntriesIn(dir.Path()), 1u);
 }
 
@@ -85,12 +79,12 @@ TEST(AtomicFile, ALinkKeepsNamingTheFileAndItsPermissionsStay) {
 
     EXPECT_TRUE(WriteFileAtomically(strLink, "new").m_bWritten);
     EXPECT_TRUE(std::filesystem::is_symlink(strLink));
-    EXPECT_EQ(Contents(strTarget), "new");
+    EXPECT_EQ(FileContents(strTarget), "new");
     EXPECT_EQ(std::filesystem::status(strTarget).permissions(), std::filesystem::perms(0640));
 
     const std::string strNew = dir.Path() + "/new/folder/sorvanta.conf";
     EXPECT_TRUE(WriteFileAtomically(strNew, "first").m_bWritten);
-    EXPECT_EQ(Contents(strNew), "first");
+    EXPECT_EQ(FileContents(strNew), "first");
     EXPECT_EQ(std::filesystem::status(strNew).permissions(), std::filesystem::perms(0600));
     EXPECT_FALSE(WriteFileAtomically(dir.Path() + "/config", "x").m_bWritten);  // a folder stays
 }

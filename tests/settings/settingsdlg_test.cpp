@@ -7,14 +7,11 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeView>
-#include <QtTest>
 
 #include "ui/qtext.h"
-#include "app/quotedlg.h"
 #include "settings/folderpicker.h"
 #include "settings/settingsdlg.h"
 #include "support/guifixture.h"
-#include "support/recordinghotkeys.h"
 
 using namespace sorvanta;
 using namespace sorvanta::test;

@@ -11,30 +11,20 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QtTest>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
-#include "app/quotedlg.h"
 #include "cli/profile.h"
 #include "profile/profilefile.h"
 #include "support/guifixture.h"
-#include "support/recordinghotkeys.h"
+#include "support/tempdir.h"
 
 using namespace sorvanta;
 using namespace sorvanta::test;
 
 namespace {
-
-std::string Contents(const std::string& strPath) {
-    std::ostringstream text;
-    text << std::ifstream(strPath, std::ios::binary).rdbuf();
-    return text.str();
-}
 
 CSettingsValues SavedValues() {
     return LoadSettingsValues(ReadProfileFile(SettingsProfilePath()).m_profile);
@@ -117,7 +107,7 @@ private slots:
             dlg.ClearHistory();
         });
         RunWindow([](CQuoteDlg& dlg) { QCOMPARE(dlg.m_comboVerse->count(), 0); });
-        QVERIFY(Contents(SettingsProfilePath()).find("Format=quoted") != std::string::npos);
+        QVERIFY(FileContents(SettingsProfilePath()).find("Format=quoted") != std::string::npos);
     }
 
     void HandWrittenValuesAndOtherGroupsAreWrittenBackAsRead() {
@@ -131,7 +121,7 @@ private slots:
             ResetProfile({});
             WriteFileAtomically(SettingsProfilePath(), strText);
             RunWindow([&](CQuoteDlg& dlg) { QCOMPARE(dlg.m_strDirectory, strDirectory); });
-            QCOMPARE(Contents(SettingsProfilePath()), strText);
+            QCOMPARE(FileContents(SettingsProfilePath()), strText);
             QCOMPARE(ReadProfileDirectory(SettingsProfilePath()), strDirectory);  // as the command-line tool reads it
         }
     }
@@ -168,7 +158,7 @@ private slots:
             if (entry.path().filename().string().starts_with("sorvanta.conf.broken-")) arrAside.push_back(entry.path());
         }
         QCOMPARE(arrAside.size(), std::size_t{1});
-        QCOMPARE(Contents(arrAside.front()), strBroken);
+        QCOMPARE(FileContents(arrAside.front()), strBroken);
         QCOMPARE(SavedValues().m_bShowDlg, 1);
     }
 

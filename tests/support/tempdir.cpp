@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 #include "text/codec.h"
@@ -31,6 +32,12 @@ std::string CTempDir::MakeDir(const std::string& strRelative) const {
     const std::filesystem::path path = std::filesystem::path(m_strPath) / strRelative;
     std::filesystem::create_directories(path);
     return path.string();
+}
+
+std::string FileContents(const std::string& strPath) {
+    std::ostringstream contents;
+    contents << std::ifstream(strPath, std::ios::binary).rdbuf();
+    return contents.str();
 }
 
 std::string Cp(const std::string& strUtf8) {

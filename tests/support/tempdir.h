@@ -21,6 +21,9 @@ private:
     std::string m_strPath;
 };
 
+// The whole content of a file, bytes as they stand.
+std::string FileContents(const std::string& strPath);
+
 // The code page 1251 bytes of a UTF-8 literal, for readable test data.
 std::string Cp(const std::string& strUtf8);
 
