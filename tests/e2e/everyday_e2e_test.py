@@ -6,6 +6,7 @@ the next reference typed at once; the settings dialog, kept at once."""
 import os
 import signal
 import subprocess
+import time
 import unittest
 
 from common import COPY_BUTTON, SETTINGS_BUTTON, Arguments, expected_verse
@@ -17,6 +18,11 @@ TRAY_DEF_BOX = (20, 49)  # in the settings dialog
 
 
 class EverydayLoop(unittest.TestCase):
+    def wait_active(self, x):
+        """Waits until the main window is the active one and has taken its focus."""
+        x.wait_for(lambda: x.active_window() == x.main_window)
+        time.sleep(0.3)  # as a person sees the window before typing; Qt takes its focus event meanwhile
+
     def quote(self, x, reference):
         """Types the reference into the window as it stands, copies the quotation."""
         x.type_text(reference)
@@ -32,7 +38,7 @@ class EverydayLoop(unittest.TestCase):
             x.write_profile(["Directory=" + ARGS.modules])
             x.start()
             x.wait_for(x.tray_icon)
-            x.wait_for(lambda: x.active_window() == x.main_window)
+            self.wait_active(x)
             x.xdotool("windowmove", "--sync", x.main_window, "150", "200")
             place = x.geometry(x.main_window)[:2]
             x.screenshot(os.path.join(ARGS.shots, "main-window.png"), x.main_window)
@@ -49,7 +55,7 @@ class EverydayLoop(unittest.TestCase):
             # Back through the tray icon: in its place, active, the old text
             # selected, so the next reference is typed straight away.
             x.click(x.tray_icon(), 8, 8)
-            x.wait_for(lambda: x.active_window() == x.main_window)
+            self.wait_active(x)
             self.assertEqual(x.geometry(x.main_window)[:2], place)
             self.quote(x, "Ин 3:1")
             self.assertEqual(x.clipboard(), "Ин 3:1. " + verse(1))
@@ -59,7 +65,7 @@ class EverydayLoop(unittest.TestCase):
             try:
                 x.wait_for(lambda: x.find_window("xmessage", visible_only=True))
                 x.key("super+b")
-                x.wait_for(lambda: x.active_window() == x.main_window)
+                self.wait_active(x)
                 self.assertEqual(x.geometry(x.main_window)[:2], place)
                 self.quote(x, "Ин 3:2")
                 self.assertEqual(x.clipboard(), "Ин 3:2. " + verse(2))
@@ -69,7 +75,7 @@ class EverydayLoop(unittest.TestCase):
 
             # Enter on a focused "Отменить" cancels: the setting stays as it was.
             x.key("super+b")
-            x.wait_for(lambda: x.active_window() == x.main_window)
+            self.wait_active(x)
             x.click(x.main_window, *SETTINGS_BUTTON)
             settings = x.wait_for(lambda: x.find_window("Настройки", visible_only=True))
             x.click(settings, *TRAY_DEF_BOX)
