@@ -108,7 +108,8 @@ bool CQuoteDlg::OnInitDialog() {
         if (pNow != nullptr && pNow != this && pNow->window() == this && isVisible()) m_pLastFocus = pNow;
     });
     if (m_bTrayDef != 0) {
-        QMetaObject::invokeMethod(this, [this] { OnSize(kSizeMinimized); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { OnSize(kSizeMinimized); }, Qt::QueuedConnection);
     } else {
         m_comboVerse->setFocus();
     }

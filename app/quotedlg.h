@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "ui/dialog.h"
-#include "platform/hotkeys.h"
 #include "app/trayrecord.h"
 #include "launcher/hoststarter.h"
+#include "platform/hotkeys.h"
 #include "profile/quotationvalues.h"
 #include "settings/settingsstore.h"
+#include "ui/dialog.h"
 
 class QComboBox;
 class QCompleter;
@@ -56,7 +56,7 @@ public:
     CTrayIconRecord m_nid;
     std::string m_strDirectory;  // native path
     int m_bTrayDef = 0;
-    std::vector<std::string> m_arrModuleIni;  // native paths, index for index with m_comboModules
+    std::vector<std::string> m_arrModuleIni;         // native paths, index for index with m_comboModules
     std::vector<TextEncoding> m_arrModuleEncodings;  // of each module's texts, index for index too
     std::string m_strChapterSign;
     std::string m_strVerseSign;
@@ -64,7 +64,7 @@ public:
     char m_chHotkeyRestore = 0;
     QIcon m_hIcon;
     QImage m_bmpCaption;
-    CQuotationValues m_quotation;        // how quotations are put together and copied
+    CQuotationValues m_quotation;           // how quotations are put together and copied
     std::vector<std::string> m_arrHistory;  // the references found, in the order typed (code page 1251)
 
     void UpdateData(bool bSaveAndValidate);

@@ -1,8 +1,8 @@
 // The main window's own caption strip with its minimise button.
+#include <qdrawutil.h>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
-#include <qdrawutil.h>
 
 #include "app/quotedlg.h"
 
@@ -54,8 +54,8 @@ void CQuoteDlg::paintEvent(QPaintEvent* pEvent) {
     qDrawWinPanel(&painter, rect(), palette(), false);
     const QRect strip(kFrameWidth, kFrameWidth, width() - 2 * kFrameWidth, kCaptionHeight - kFrameWidth - 1);
     const QPalette::ColorGroup group = isActiveWindow() ? QPalette::Active : QPalette::Inactive;
-    painter.fillRect(strip, isActiveWindow() ? palette().color(group, QPalette::Highlight)
-                                             : palette().color(group, QPalette::Mid));
+    painter.fillRect(
+        strip, isActiveWindow() ? palette().color(group, QPalette::Highlight) : palette().color(group, QPalette::Mid));
     painter.setPen(palette().color(group, QPalette::HighlightedText));
     QFont font = painter.font();
     font.setBold(true);

@@ -5,8 +5,6 @@
 #include <QMenu>
 #include <QStringListModel>
 
-#include "ui/messagebox.h"
-#include "ui/qtext.h"
 #include "app/quotedlg.h"
 #include "lookup/abbreviations.h"
 #include "lookup/citation.h"
@@ -16,6 +14,8 @@
 #include "modules/markers.h"
 #include "output/clipboard.h"
 #include "output/copydlg.h"
+#include "ui/messagebox.h"
+#include "ui/qtext.h"
 
 namespace sorvanta {
 
@@ -73,7 +73,8 @@ void CQuoteDlg::ReadModuleBooks() {
     QStringList books;
     const TextEncoding encoding = SelectedModuleEncoding();
     if (const std::string strIni = SelectedModuleIni(); !strIni.empty()) {
-        for (const std::string& strBook : ListBookAbbreviations(strIni, encoding)) books << ToQString(strBook, encoding);
+        for (const std::string& strBook : ListBookAbbreviations(strIni, encoding))
+            books << ToQString(strBook, encoding);
     }
     static_cast<QStringListModel*>(m_pBookCompleter->model())->setStringList(books);
 }
@@ -122,7 +123,8 @@ int CQuoteDlg::LookUpAndCopy() {
 
     AddToHistory(m_strVerse);
     const std::string strCitation = FormatQuotation(result, m_quotation.m_style);
-    const std::string strHtml = m_quotation.m_bHtml == 0 ? std::string() : FormatQuotationHtml(result, m_quotation.m_style);
+    const std::string strHtml =
+        m_quotation.m_bHtml == 0 ? std::string() : FormatQuotationHtml(result, m_quotation.m_style);
     if (m_bShowDlg != 0) {
         CCopyDlg dlg(this);
         dlg.m_strPassage = strCitation;

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QMenu>
 
-#include "ui/messagebox.h"
 #include "app/quotedlg.h"
+#include "ui/messagebox.h"
 
 namespace sorvanta {
 
@@ -41,31 +41,21 @@ bool CQuoteDlg::TrayAvailable() const {
 
 void CQuoteDlg::OnTrayActivated(QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {
-        case QSystemTrayIcon::Trigger:
-            OnTrayNotify(m_nid.uID, static_cast<unsigned>(CTrayMouse::LeftDown));
-            break;
-        case QSystemTrayIcon::Context:
-            OnTrayNotify(m_nid.uID, static_cast<unsigned>(CTrayMouse::RightUp));
-            break;
+        case QSystemTrayIcon::Trigger: OnTrayNotify(m_nid.uID, static_cast<unsigned>(CTrayMouse::LeftDown)); break;
+        case QSystemTrayIcon::Context: OnTrayNotify(m_nid.uID, static_cast<unsigned>(CTrayMouse::RightUp)); break;
         case QSystemTrayIcon::DoubleClick:
             OnTrayNotify(m_nid.uID, static_cast<unsigned>(CTrayMouse::LeftDoubleClick));
             break;
-        default:
-            break;
+        default: break;
     }
 }
 
 int CQuoteDlg::OnTrayNotify(unsigned wParam, unsigned lParam) {
     if (wParam != m_nid.uID || m_nid.uCallbackMessage == 0) return 0;
     switch (static_cast<CTrayMouse>(lParam & 0xFFFFu)) {
-        case CTrayMouse::RightUp:
-            ShowTrayMenu();
-            break;
-        case CTrayMouse::LeftDown:
-            RestoreWindow();
-            break;
-        default:
-            break;  // moves, releases and double clicks change nothing
+        case CTrayMouse::RightUp: ShowTrayMenu(); break;
+        case CTrayMouse::LeftDown: RestoreWindow(); break;
+        default: break;  // moves, releases and double clicks change nothing
     }
     return 1;
 }
@@ -127,7 +117,8 @@ void CQuoteDlg::showEvent(QShowEvent* pEvent) {
 }
 
 void CQuoteDlg::PostMinimize() {
-    QMetaObject::invokeMethod(this, [this] { showMinimized(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { showMinimized(); }, Qt::QueuedConnection);
 }
 
 void CQuoteDlg::HideToTray() {
@@ -146,7 +137,8 @@ void CQuoteDlg::OnSize(int nType) {
     if (!TrayAvailable() && isMinimized()) return;
     // Hiding straight from the state change would be undone by the platform,
     // which shows a window again after minimising it.
-    QMetaObject::invokeMethod(this, [this] { HideToTray(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { HideToTray(); }, Qt::QueuedConnection);
 }
 
 void CQuoteDlg::changeEvent(QEvent* pEvent) {
@@ -155,7 +147,9 @@ void CQuoteDlg::changeEvent(QEvent* pEvent) {
     if (pEvent->type() == QEvent::ActivationChange) {
         update();  // the caption's look follows activation
         // After the platform has settled the activation and its own focus.
-        if (isActiveWindow() && IsInitialised()) QMetaObject::invokeMethod(this, [this] { RestoreFocus(); }, Qt::QueuedConnection);
+        if (isActiveWindow() && IsInitialised())
+            QMetaObject::invokeMethod(
+                this, [this] { RestoreFocus(); }, Qt::QueuedConnection);
     }
 }
 

@@ -69,7 +69,8 @@ std::vector<std::string> MixedVerses(const std::string& strSamples) {
     int nBook = 0, nChapter = 0, nVerse = 0, nLine = 0;
     for (std::string strLine; std::getline(expected, strLine); ++nLine) {
         if (nLine % 97 != 0 || std::sscanf(strLine.c_str(), "%d\t%d\t%d", &nBook, &nChapter, &nVerse) != 3) continue;
-        verses.push_back(abbreviations.at(nBook).front() + " " + std::to_string(nChapter) + ":" + std::to_string(nVerse));
+        verses.push_back(abbreviations.at(nBook).front() + " " + std::to_string(nChapter) + ":" +
+                         std::to_string(nVerse));
     }
     return verses;
 }
@@ -97,7 +98,8 @@ void LookUpMixedVerses(benchmark::State& state) {
     sorvanta::ReadModuleMarkers(g_strIni, markers);
     std::size_t i = 0;
     for (auto _ : state) {
-        const sorvanta::LookupResult result = sorvanta::LookUp(g_arrMixedVerses[i++ % g_arrMixedVerses.size()], g_strIni, markers);
+        const sorvanta::LookupResult result =
+            sorvanta::LookUp(g_arrMixedVerses[i++ % g_arrMixedVerses.size()], g_strIni, markers);
         if (result.m_outcome != sorvanta::LookupOutcome::Found) {
             state.SkipWithError("reference not found");
             break;
@@ -199,10 +201,7 @@ void FindModuleRootInAFakeHome(benchmark::State& state) {
 
 BENCHMARK(FindModuleRootInAFakeHome)->Unit(benchmark::kMillisecond);
 BENCHMARK(ResolveRepeatedAbbreviation)->RangeMultiplier(4)->Range(16 << 10, 16 << 20)->Unit(benchmark::kMillisecond);
-BENCHMARK(SearchLongMarker)
-    ->Args({5 << 10, 400 << 10})
-    ->Args({50 << 10, 4 << 20})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(SearchLongMarker)->Args({5 << 10, 400 << 10})->Args({50 << 10, 4 << 20})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -86,8 +86,8 @@ int main(int argc, char** argv) {
         waitpid(pid, nullptr, 0);
     }
     std::sort(startMs.begin(), startMs.end());
-    std::cout << "start to mapped main window, ms: min " << startMs.front() << ", median " << startMs[startMs.size() / 2]
-              << ", max " << startMs.back() << " (" << runs << " runs)\n";
+    std::cout << "start to mapped main window, ms: min " << startMs.front() << ", median "
+              << startMs[startMs.size() / 2] << ", max " << startMs.back() << " (" << runs << " runs)\n";
     std::cout << "resident memory when idle: " << rssKb / 1024.0 << " MiB\n";
     XCloseDisplay(pDisplay);
     return 0;

@@ -19,8 +19,8 @@ enum class CLaunchOutcome {
 };
 
 struct CLaunchSearch {
-    std::string m_strOwnDirectory;           // the directory of the program's own executable
-    std::vector<std::string> m_arrPath;      // the directories of PATH, in order
+    std::string m_strOwnDirectory;       // the directory of the program's own executable
+    std::vector<std::string> m_arrPath;  // the directories of PATH, in order
 };
 
 // The directories of a PATH value. Empty and relative entries, which would

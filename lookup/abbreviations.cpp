@@ -21,7 +21,8 @@ bool IsBookFileLine(std::string_view line, const std::string& strDirectory, Text
     const std::string_view name = Trim(line.substr(equals + 1));
     if (name.empty() || name.find('/') != std::string_view::npos) return false;
     std::error_code error;
-    return std::filesystem::is_regular_file(FindFileNoCase(strDirectory + ConvertText(name, encoding, TextEncoding::Utf8)), error);
+    return std::filesystem::is_regular_file(
+        FindFileNoCase(strDirectory + ConvertText(name, encoding, TextEncoding::Utf8)), error);
 }
 
 }  // namespace

@@ -47,8 +47,10 @@ private:
 // The line that starts at `start`, without its line end (LF, or CR LF).
 std::string_view LineAt(std::string_view text, std::size_t start) {
     std::size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    else if (end > start && text[end - 1] == '\r') --end;
+    if (end == std::string_view::npos)
+        end = text.size();
+    else if (end > start && text[end - 1] == '\r')
+        --end;
     return text.substr(start, end - start);
 }
 

@@ -52,9 +52,7 @@ std::string FrameCitation(CCitationFormat format, std::string_view strReference,
     std::string citation;
     citation.reserve(strReference.size() + strText.size() + 8);
     switch (format) {
-        case CCitationFormat::ReferenceFirst:
-            citation.append(strReference).append(". ").append(strText);
-            break;
+        case CCitationFormat::ReferenceFirst: citation.append(strReference).append(". ").append(strText); break;
         case CCitationFormat::ReferenceLast:
             citation.append(strText).append(" (").append(strReference).append(")");
             break;
@@ -73,12 +71,8 @@ std::string FormatCitation(std::string_view strReference, std::string_view strPa
     text.reserve(strPassage.size());
     for (const CPassagePiece& piece : SplitPassage(strPassage, PassageScopeOf(strReference))) {
         switch (piece.m_kind) {
-            case CPieceKind::Text:
-                text.append(piece.m_bytes);
-                break;
-            case CPieceKind::LineBreak:
-                text.append(style.m_bJoinLines ? std::string_view(" ") : piece.m_bytes);
-                break;
+            case CPieceKind::Text: text.append(piece.m_bytes); break;
+            case CPieceKind::LineBreak: text.append(style.m_bJoinLines ? std::string_view(" ") : piece.m_bytes); break;
             case CPieceKind::VerseNumber:
                 if (style.m_bVerseNumbers) text.append(piece.m_bytes).append(" ");
                 break;

@@ -11,7 +11,6 @@
 
 namespace sorvanta {
 
-
 enum class CCitationFormat {
     ReferenceFirst,  // reference. text
     ReferenceLast,   // text (reference)

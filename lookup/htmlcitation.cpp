@@ -20,20 +20,11 @@ std::string EscapeHtml(std::string_view text) {
     escaped.reserve(text.size());
     for (char ch : text) {
         switch (ch) {
-            case '&':
-                escaped += "&amp;";
-                break;
-            case '<':
-                escaped += "&lt;";
-                break;
-            case '>':
-                escaped += "&gt;";
-                break;
-            case '"':
-                escaped += "&quot;";
-                break;
-            default:
-                escaped += ch;
+            case '&': escaped += "&amp;"; break;
+            case '<': escaped += "&lt;"; break;
+            case '>': escaped += "&gt;"; break;
+            case '"': escaped += "&quot;"; break;
+            default: escaped += ch;
         }
     }
     return escaped;
@@ -46,9 +37,7 @@ std::string FormatCitationHtml(std::string_view strReference, std::string_view s
     text.reserve(strUtf8Passage.size() + strUtf8Passage.size() / 8);
     for (const CPassagePiece& piece : SplitPassage(strUtf8Passage, PassageScopeOf(strReference))) {
         switch (piece.m_kind) {
-            case CPieceKind::Text:
-                text += EscapeHtml(piece.m_bytes);
-                break;
+            case CPieceKind::Text: text += EscapeHtml(piece.m_bytes); break;
             case CPieceKind::LineBreak:
                 if (style.m_bJoinLines) {
                     text += ' ';

@@ -28,7 +28,7 @@ struct LookupResult {
     // Typed reference + ". " + cleaned passage; for several references one
     // such quotation each, in the order typed, joined by CR LF.
     std::string m_strQuotation;
-    std::vector<QuotationPart> m_arrParts;  // what the quotation is made of, one per reference
+    std::vector<QuotationPart> m_arrParts;           // what the quotation is made of, one per reference
     TextEncoding m_encoding = TextEncoding::Cp1251;  // of the quotation and its parts: the module's
 };
 

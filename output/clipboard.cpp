@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-
 namespace sorvanta {
 
 bool CopyToClipboard(QString text, const std::string& strHtmlUtf8) {

@@ -1,14 +1,14 @@
 #include "output/copydlg.h"
 
+#include <qdrawutil.h>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QTextDocument>
-#include <qdrawutil.h>
 
+#include "output/clipboard.h"
 #include "ui/messagebox.h"
 #include "ui/qtext.h"
-#include "output/clipboard.h"
 #include "ui_copydlg.h"
 
 namespace sorvanta {

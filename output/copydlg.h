@@ -2,10 +2,10 @@
 // puts the text as it stands on the clipboard.
 #pragma once
 
-#include "text/encoding.h"
-#include "ui/dialog.h"
 #include <memory>
 #include <string>
+#include "text/encoding.h"
+#include "ui/dialog.h"
 
 class QPlainTextEdit;
 namespace Ui {
@@ -20,11 +20,11 @@ public:
     explicit CCopyDlg(QWidget* pParent = nullptr);
     ~CCopyDlg() override;
 
-    int m_bDontShow = 0;         // check box "Не показывать в следующий раз"
-    std::string m_strText;       // text of the edit, in m_encoding
+    int m_bDontShow = 0;    // check box "Не показывать в следующий раз"
+    std::string m_strText;  // text of the edit, in m_encoding
     TextEncoding m_encoding = TextEncoding::Cp1251;  // of the quotation: its module's
-    std::string m_strPassage;    // the quotation; set before the window runs
-    std::string m_strHtml;       // the quotation formatted (UTF-8 HTML), or empty: copied only unedited
+    std::string m_strPassage;                        // the quotation; set before the window runs
+    std::string m_strHtml;  // the quotation formatted (UTF-8 HTML), or empty: copied only unedited
 
     void UpdateData(bool bSaveAndValidate);
     QPlainTextEdit* TextEdit() const;

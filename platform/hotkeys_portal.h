@@ -15,7 +15,7 @@ namespace sorvanta {
 
 class CPortalHotkeys : public CHotkeyLayer {
     Q_OBJECT
-  public:
+public:
     // The layer when the session bus has a portal that offers global
     // shortcuts; null otherwise.
     static std::unique_ptr<CPortalHotkeys> Create();
@@ -26,14 +26,14 @@ class CPortalHotkeys : public CHotkeyLayer {
     bool RegisterHotKey(int nId, unsigned nModifiers, char chKey) override;
     void UnregisterHotKey(int nId) override;
 
-  private slots:
+private slots:
     void OnSessionCreated(uint nResponse, const QVariantMap& results);
     void OnShortcutsListed(uint nResponse, const QVariantMap& results);
     void OnShortcutsBound(uint nResponse, const QVariantMap& results);
     void OnActivated(const QDBusObjectPath& session, const QString& strShortcut, qulonglong nTimestamp,
                      const QVariantMap& options);
 
-  private:
+private:
     CPortalHotkeys();
 
     void ScheduleSession();

@@ -2,6 +2,8 @@
 // event filter. Used only when the platform is xcb with a real display.
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
+
+// Xlib's macros (Status, Bool) must come after Qt's headers.
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <xcb/xcb.h>
@@ -58,8 +60,8 @@ KeyCode KeyOfCharacter(Display* pDisplay, char chKey) {
                 if (keysym == NoSymbol) continue;
                 const char32_t produced = xkb_keysym_to_utf32(static_cast<xkb_keysym_t>(keysym));
                 if (produced == 0) continue;
-                const bool bSame = produced == code ||
-                                   (QChar::toLower(produced) == QChar::toLower(code) && QChar::isLetter(code));
+                const bool bSame =
+                    produced == code || (QChar::toLower(produced) == QChar::toLower(code) && QChar::isLetter(code));
                 if (bSame) return static_cast<KeyCode>(keycode);
             }
         }

@@ -13,7 +13,7 @@
 namespace sorvanta {
 
 class CProfile {
-  public:
+public:
     CProfile() : m_arrGroups{CProfileGroup("")} {}
 
     // The profile that `text` holds, or nothing when it cannot be parsed: it
@@ -30,7 +30,7 @@ class CProfile {
     // The group of that name, added after the others when absent.
     CProfileGroup& Group(std::string_view name);
 
-  private:
+private:
     // The index of the group, or the number of groups when there is none.
     std::size_t FindGroupIndex(std::string_view name) const;
 

@@ -16,7 +16,7 @@ class CProfile;
 // read, and lines that are not values (comments) are written back as they
 // stand.
 class CProfileGroup {
-  public:
+public:
     explicit CProfileGroup(std::string strName) : m_strName(std::move(strName)) {}
 
     const std::string& Name() const { return m_strName; }
@@ -32,7 +32,7 @@ class CProfileGroup {
     void SetValue(std::string_view key, std::string_view value);
     void RemoveValue(std::string_view key);
 
-  private:
+private:
     friend class CProfile;
 
     struct CLine {

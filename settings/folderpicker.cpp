@@ -11,9 +11,9 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "text/bytestring.h"
 #include "ui/messagebox.h"
 #include "ui/qtext.h"
-#include "text/bytestring.h"
 
 namespace sorvanta {
 
@@ -79,7 +79,8 @@ public:
         if (!typed.isEmpty() && typed != PathToQString(m_strChosen)) {
             const QFileInfo folder(typed);
             if (folder.isDir()) Select(folder.absoluteFilePath());
-            if (!folder.isDir() || QFileInfo(PathToQString(m_strChosen)).canonicalFilePath() != folder.canonicalFilePath()) {
+            if (!folder.isDir() ||
+                QFileInfo(PathToQString(m_strChosen)).canonicalFilePath() != folder.canonicalFilePath()) {
                 AfxMessageBox(QStringLiteral("Папка «%1» не найдена.").arg(typed));
                 return;
             }

@@ -1,8 +1,8 @@
 #include "settings/settingsdlg.h"
 
+#include "settings/folderpicker.h"
 #include "ui/messagebox.h"
 #include "ui/qtext.h"
-#include "settings/folderpicker.h"
 #include "ui_settingsdlg.h"
 
 namespace sorvanta {
@@ -22,7 +22,10 @@ char HotkeyChar(const std::string& strText) {
 }  // namespace
 
 CSettingsDlg::CSettingsDlg(const CSettingsValues& ownerValues, const CQuotationValues& quotation, QWidget* pParent)
-    : CDialog(pParent), m_quotation(quotation), m_pUi(std::make_unique<Ui::CSettingsDlg>()), m_ownerValues(ownerValues) {
+    : CDialog(pParent),
+      m_quotation(quotation),
+      m_pUi(std::make_unique<Ui::CSettingsDlg>()),
+      m_ownerValues(ownerValues) {
     m_pUi->setupUi(this);
     setFixedSize(size());
     connect(m_pUi->buttonSave, &QPushButton::clicked, this, &CSettingsDlg::accept);

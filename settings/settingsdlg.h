@@ -24,7 +24,7 @@ public:
     CSettingsDlg(const CSettingsValues& ownerValues, const CQuotationValues& quotation, QWidget* pParent);
     ~CSettingsDlg() override;
 
-    std::string m_strDirectory;      // native path
+    std::string m_strDirectory;  // native path
     int m_bTrayDef = 0;
     int m_bShowDlg = 0;
     std::string m_strHotkeyLaunch;   // at most one code page 1251 character

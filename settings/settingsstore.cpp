@@ -17,16 +17,14 @@ std::optional<CProfile> ReadForUse(const std::string& strPath) {
     const QString path = PathToQString(strPath);
     switch (file.m_state) {
         case ProfileFileState::Read:
-        case ProfileFileState::Missing:
-            return std::move(file.m_profile);
+        case ProfileFileState::Missing: return std::move(file.m_profile);
         case ProfileFileState::NotRegular:
             qCWarning(lcSorvanta) << "the profile" << path << "is not a regular file; it is neither read nor written";
             return std::nullopt;
         case ProfileFileState::Unreadable:
             qCWarning(lcSorvanta) << "the profile" << path << "cannot be read; it is not written either";
             return std::nullopt;
-        case ProfileFileState::Broken:
-            break;
+        case ProfileFileState::Broken: break;
     }
     const std::string strAside = KeepProfileAside(strPath);
     if (strAside.empty()) {

@@ -25,11 +25,21 @@ inline constexpr std::array<unsigned char, 256> MakeUpperTable() {
     for (int c = 'a'; c <= 'z'; ++c) table[c] = static_cast<unsigned char>(c - 'a' + 'A');
     for (int c = 0xE0; c <= 0xFF; ++c) table[c] = static_cast<unsigned char>(c - 0x20);
     // The letters outside the two contiguous Cyrillic blocks: small -> capital.
-    constexpr std::array<std::array<unsigned char, 2>, 15> pairs{{
-        {0x90, 0x80}, {0x83, 0x81}, {0x9A, 0x8A}, {0x9C, 0x8C}, {0x9D, 0x8D},
-        {0x9E, 0x8E}, {0x9F, 0x8F}, {0xA2, 0xA1}, {0xBC, 0xA3}, {0xB4, 0xA5},
-        {0xB8, 0xA8}, {0xBA, 0xAA}, {0xBF, 0xAF}, {0xB3, 0xB2}, {0xBE, 0xBD},
-    }};
+    constexpr std::array<std::array<unsigned char, 2>, 15> pairs{{{0x90, 0x80},
+                                                                  {0x83, 0x81},
+                                                                  {0x9A, 0x8A},
+                                                                  {0x9C, 0x8C},
+                                                                  {0x9D, 0x8D},
+                                                                  {0x9E, 0x8E},
+                                                                  {0x9F, 0x8F},
+                                                                  {0xA2, 0xA1},
+                                                                  {0xBC, 0xA3},
+                                                                  {0xB4, 0xA5},
+                                                                  {0xB8, 0xA8},
+                                                                  {0xBA, 0xAA},
+                                                                  {0xBF, 0xAF},
+                                                                  {0xB3, 0xB2},
+                                                                  {0xBE, 0xBD}}};
     for (const auto& pair : pairs) table[pair[0]] = pair[1];
     return table;
 }

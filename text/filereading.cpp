@@ -57,8 +57,10 @@ bool CTextLines::Next(std::string_view& line) {
     if (m_nPos >= m_text.size()) return false;
     std::size_t end = m_text.find('\n', m_nPos);
     const std::size_t next = end == std::string_view::npos ? m_text.size() : end + 1;
-    if (end == std::string_view::npos) end = m_text.size();
-    else if (end > m_nPos && m_text[end - 1] == '\r') --end;
+    if (end == std::string_view::npos)
+        end = m_text.size();
+    else if (end > m_nPos && m_text[end - 1] == '\r')
+        --end;
     line = m_text.substr(m_nPos, end - m_nPos);
     m_nPos = next;
     return true;

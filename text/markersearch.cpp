@@ -74,7 +74,8 @@ std::size_t CMarkerSearch::FindByRareByte(std::size_t start) const {
     const char* pSearch = pBegin + start + m_nKeyOffset;
     const char* const pLast = pBegin + m_text.size() - (nMarker - m_nKeyOffset);  // last possible key position
     while (pSearch <= pLast) {
-        const auto* pKey = static_cast<const char*>(std::memchr(pSearch, key, static_cast<std::size_t>(pLast - pSearch) + 1));
+        const auto* pKey =
+            static_cast<const char*>(std::memchr(pSearch, key, static_cast<std::size_t>(pLast - pSearch) + 1));
         if (pKey == nullptr) break;
         const char* pCandidate = pKey - m_nKeyOffset;
         // Markers are short: a plain loop beats a call to memcmp here.

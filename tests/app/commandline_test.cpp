@@ -10,7 +10,7 @@ Q_DECLARE_METATYPE(std::optional<CInstanceRequest>)
 
 class CCommandLineTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void Requests_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<std::optional<CInstanceRequest>>("request");

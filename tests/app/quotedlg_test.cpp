@@ -1,8 +1,8 @@
 // The main window driven as a user drives it: type, press Enter, read the
 // quote window, copy, and the failure paths with their messages.
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLineEdit>
@@ -13,9 +13,9 @@
 #include <QTemporaryDir>
 
 #include "app/hookwnd.h"
-#include "ui/qtext.h"
 #include "output/copydlg.h"
 #include "support/guifixture.h"
+#include "ui/qtext.h"
 
 using namespace sorvanta;
 using namespace sorvanta::test;
@@ -193,12 +193,12 @@ private slots:
     // A module written in UTF-8 shows its name, offers its abbreviations and
     // quotes in its own letters, beside the code page 1251 ones.
     void Utf8ModulesReadRight() {
-        auto pDlg =
-            OpenWindow({{"Directory", QStringLiteral(SORVANTA_TEST_DATA "/encodings")}, {"ShowDlg", 0}}).m_pDlg;
+        auto pDlg = OpenWindow({{"Directory", QStringLiteral(SORVANTA_TEST_DATA "/encodings")}, {"ShowDlg", 0}}).m_pDlg;
         QCOMPARE(pDlg->m_comboModules->itemText(1), QStringLiteral("Юникод с меткой"));
         pDlg->m_comboModules->setCurrentIndex(1);
         emit pDlg->m_comboModules->activated(1);
-        QStringList books = static_cast<QStringListModel*>(pDlg->findChild<QCompleter*>("bookCompleter")->model())->stringList();
+        QStringList books =
+            static_cast<QStringListModel*>(pDlg->findChild<QCompleter*>("bookCompleter")->model())->stringList();
         QCOMPARE(books, (QStringList{"Кн", "Ёж", "Ґн"}));
         TypeAndPressEnter(*pDlg, QStringLiteral("ёж 1:1"));
         QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("ёж 1:1. ")));

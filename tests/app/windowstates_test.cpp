@@ -26,8 +26,8 @@ private slots:
     void EscapeHidesToTheTrayAndNeverCloses() {
         CWindowUnderTest window = OpenWindow();
         CQuoteDlg& dlg = *window.m_pDlg;
-        for (QWidget* pTarget : {static_cast<QWidget*>(dlg.m_comboVerse->lineEdit()),
-                                 static_cast<QWidget*>(dlg.m_comboModules)}) {
+        for (QWidget* pTarget :
+             {static_cast<QWidget*>(dlg.m_comboVerse->lineEdit()), static_cast<QWidget*>(dlg.m_comboModules)}) {
             dlg.showNormal();
             SettleEvents();
             QTest::keyClick(pTarget, Qt::Key_Escape);
@@ -99,8 +99,8 @@ private slots:
         const CQuoteDlg& dlg = *window.m_pDlg;
         const int w = dlg.width();
         const std::pair<QPoint, bool> cases[] = {
-            {{w - 18, 6}, true},   {{w - 6, 18}, true},   {{w - 12, 17}, true},
-            {{w - 19, 10}, false}, {{w - 5, 10}, false}, {{w - 12, 5}, false}, {{w - 12, 19}, false},
+            {{w - 18, 6}, true},  {{w - 6, 18}, true},  {{w - 12, 17}, true},  {{w - 19, 10}, false},
+            {{w - 5, 10}, false}, {{w - 12, 5}, false}, {{w - 12, 19}, false},
         };
         for (const auto& [pos, bOn] : cases) QCOMPARE(dlg.IsOnCaptionButton(pos), bOn);
     }
@@ -113,11 +113,16 @@ private slots:
         for (int y = 0; y < 12; ++y) {
             for (int x = 0; x < 14; ++x) {
                 QRgb expected = light;
-                if (y == 0) expected = white;
-                else if (y == 11) expected = dark;
-                else if (x == 0) expected = white;
-                else if (x == 13) expected = dark;
-                else if ((y == 8 || y == 9) && x >= 3 && x <= 8) expected = black;
+                if (y == 0)
+                    expected = white;
+                else if (y == 11)
+                    expected = dark;
+                else if (x == 0)
+                    expected = white;
+                else if (x == 13)
+                    expected = dark;
+                else if ((y == 8 || y == 9) && x >= 3 && x <= 8)
+                    expected = black;
                 QCOMPARE(picture.pixel(x, y) & 0xFFFFFF, expected & 0xFFFFFF);
             }
         }

@@ -6,8 +6,8 @@ namespace sorvanta {
 namespace {
 
 TEST(LookupOptions, AcceptsTheDocumentedForms) {
-    const COptionsResult parsed = ParseOptions({"--directory", "/m", "--module-index=2", "--encoding", "cp1251",
-                                                "--null", "Ин 3:16", "--", "--list"});
+    const COptionsResult parsed = ParseOptions(
+        {"--directory", "/m", "--module-index=2", "--encoding", "cp1251", "--null", "Ин 3:16", "--", "--list"});
     ASSERT_EQ(parsed.m_strError, "");
     const CLookupOptions& options = parsed.m_options;
     EXPECT_EQ(options.m_strDirectory, "/m");
@@ -23,9 +23,10 @@ TEST(LookupOptions, AcceptsTheDocumentedForms) {
 
 TEST(LookupOptions, RejectsWhatItCannotUse) {
     const std::vector<std::vector<std::string>> cases = {
-        {"--directory"},          {"--module-index", "-1"}, {"--module-index", "x"},
-        {"--module-index", "99999999999999999999999"},     {"--encoding", "latin1"},
-        {"--null=1"},             {"--frobnicate"},         {"--module", "a", "--module-index", "0"},
+        {"--directory"},          {"--module-index", "-1"},
+        {"--module-index", "x"},  {"--module-index", "99999999999999999999999"},
+        {"--encoding", "latin1"}, {"--null=1"},
+        {"--frobnicate"},         {"--module", "a", "--module-index", "0"},
     };
     for (const auto& args : cases) EXPECT_NE(ParseOptions(args).m_strError, "") << args[0];
 }

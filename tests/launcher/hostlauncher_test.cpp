@@ -81,7 +81,7 @@ TEST_F(LaunchTest, FailuresMapOntoTheirMessages) {
         {"noshebang", CLaunchOutcome::BadFormat, u8"Неверный формат exe-файла"},
         {"nointerpreter", CLaunchOutcome::PathNotFound, u8"Путь не найден"},
         {"windows", CLaunchOutcome::BadFormat, u8"Неверный формат exe-файла"},  // no wine to run it
-        {"notadir", CLaunchOutcome::FileNotFound, u8"Файл не найден"},         // a file where a folder should be
+        {"notadir", CLaunchOutcome::FileNotFound, u8"Файл не найден"},          // a file where a folder should be
         {"missing", CLaunchOutcome::FileNotFound, u8"Файл не найден"},
     };
     for (const Case& c : cases) {

@@ -55,19 +55,13 @@ protected:
 // whatever the letter case of the typed abbreviation.
 TEST_F(ResolveBookFileTest, FindsTheFileNamedTwoLinesAboveTheFirstLineWithTheAbbreviation) {
     const std::pair<std::string, std::string> cases[] = {
-        {"Быт 1:1", "gen.htm"},
-        {"бт 1", "gen.htm"},
-        {"gEN 1:1", "gen.htm"},
-        {"Ин 3:16", "Иоан.HTM"},
-        {"ИН3,16", "Иоан.HTM"},
-        {"иоан    3:16", "Иоан.HTM"},
-        {"Jn 3", "Иоан.HTM"},
-        {"1Ин 1:1", "1jn.htm"},
-        {"1jn 1:1", "1jn.htm"},
-        {"Ис 53", "isa.htm"},  // whole words only: not the end of "Чис"
-        {"Пусто 1", ""},        // "File =" with no name: the module directory itself
+        {"Быт 1:1", "gen.htm"}, {"бт 1", "gen.htm"},          {"gEN 1:1", "gen.htm"}, {"Ин 3:16", "Иоан.HTM"},
+        {"ИН3,16", "Иоан.HTM"}, {"иоан    3:16", "Иоан.HTM"}, {"Jn 3", "Иоан.HTM"},   {"1Ин 1:1", "1jn.htm"},
+        {"1jn 1:1", "1jn.htm"}, {"Ис 53", "isa.htm"},  // whole words only: not the end of "Чис"
+        {"Пусто 1", ""},                               // "File =" with no name: the module directory itself
     };
-    for (const auto& [typed, file] : cases) EXPECT_EQ(ResolveBookFile(Cp(typed), m_strIni), m_strModule + file) << typed;
+    for (const auto& [typed, file] : cases)
+        EXPECT_EQ(ResolveBookFile(Cp(typed), m_strIni), m_strModule + file) << typed;
 }
 
 TEST_F(ResolveBookFileTest, UnresolvableReferencesGiveNothing) {
@@ -78,7 +72,7 @@ TEST_F(ResolveBookFileTest, UnresolvableReferencesGiveNothing) {
 }
 
 TEST_F(ResolveBookFileTest, MatchesTheAbbreviationAsAWholeWordOnly) {
-    const std::string strIni = m_dir.Write("words/orvanel.ini", Cp("F = a.htm\nq\nx Чис-Ис\n"  // after a hyphen
+    const std::string strIni = m_dir.Write("words/orvanel.ini", Cp("F = a.htm\nq\nx Чис-Ис\n"   // after a hyphen
                                                                    "F = b.htm\nq\nКам ам\n"));  // later in the line
     EXPECT_EQ(ResolveBookFile(Cp("Ис 1"), strIni), m_dir.Path() + "/words/a.htm");
     EXPECT_EQ(ResolveBookFile(Cp("Ам 1"), strIni), m_dir.Path() + "/words/b.htm");
@@ -92,7 +86,8 @@ TEST_F(ResolveBookFileTest, FindsAnAbbreviationAnywhereInALongFile) {
     const std::string strEntry = Cp("\r\nFile = Long.htm\r\nQty = 9\r\nAbbr = иоанн ");  // then the abbreviation
     for (std::size_t wordStart = 1016; wordStart <= 1028; ++wordStart) {
         std::string strIni;
-        while (strIni.size() + 37 < wordStart - strEntry.size()) strIni += "File = x.htm\r\nQty = 1\r\nAbbr = Ab Cd\r\n";
+        while (strIni.size() + 37 < wordStart - strEntry.size())
+            strIni += "File = x.htm\r\nQty = 1\r\nAbbr = Ab Cd\r\n";
         strIni += std::string(wordStart - strEntry.size() - strIni.size(), '.') + strEntry + Cp("Иоан\r\n");
         ASSERT_EQ(strIni.find(Cp("Иоан")), wordStart);
         const std::string strPath = m_dir.Write("long" + std::to_string(wordStart) + "/orvanel.ini", strIni);

@@ -52,9 +52,8 @@ TEST(FormatCitation, EachFormatWithAndWithoutVerseNumbersAndJoinedLines) {
             }
         }
     }
-    EXPECT_EQ(
-        FormatCitation("Ин 3:16-17", "Так\r\n17 Ибо", {CCitationFormat::Quoted, false, true}, TextEncoding::Utf8),
-        "«Так Ибо» (Ин 3:16-17)");
+    EXPECT_EQ(FormatCitation("Ин 3:16-17", "Так\r\n17 Ибо", {CCitationFormat::Quoted, false, true}, TextEncoding::Utf8),
+              "«Так Ибо» (Ин 3:16-17)");
 }
 
 TEST(FormatCitation, FindsVerseNumbersOnlyWhereAVerseBegins) {
@@ -94,8 +93,7 @@ TEST(FormatCitation, TheDefaultStyleIsTheLookupsOwnQuotation) {
         std::string strPassage(random() % 24, ' ');
         for (char& ch : strPassage) ch = alphabet[random() % alphabet.size()];
         for (const char* reference : {"Kn 1", "Kn 1:1", "Kn 1:1-2"}) {
-            ASSERT_EQ(FormatCitation(reference, strPassage, {}, TextEncoding::Cp1251),
-                      reference + (". " + strPassage));
+            ASSERT_EQ(FormatCitation(reference, strPassage, {}, TextEncoding::Cp1251), reference + (". " + strPassage));
         }
     }
 }

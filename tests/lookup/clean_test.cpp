@@ -21,10 +21,10 @@ TEST(CleanPassage, RemovesTagsWhiteSpaceAndTheFirstVerseNumber) {
         {"a > b", "1", "a  b"},
         {"text <unclosed", "1", "text"},
         {"<p> \r\n <br>", "16", ""},
-        {"<p>16", "16", "16"},              // no blank: nothing is deleted
+        {"<p>16", "16", "16"},  // no blank: nothing is deleted
         {"<p>16 \t", "16", "16"},
-        {"<a<b>c>d 1 x", "1", "cd 1 x"},    // a "<" inside a tag changes nothing
-        {"16\tWord", "16", "16\tWord"},     // only a blank ends the first word
+        {"<a<b>c>d 1 x", "1", "cd 1 x"},  // a "<" inside a tag changes nothing
+        {"16\tWord", "16", "16\tWord"},   // only a blank ends the first word
         {"<sup>3</sup> Gamma", "3", "Gamma"},
     };
     for (const Case& c : cases) EXPECT_EQ(CleanPassage(c.passage, c.firstVerse), c.result) << c.passage;

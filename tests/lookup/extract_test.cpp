@@ -10,15 +10,15 @@ namespace {
 
 using test::Cp;
 
-const std::string kBook = Cp(
-    "<html>\r\n"
-    "<h4>Глава 1</h4>\r\n"
-    "<p>1 Alpha\r\n"
-    "<p>2 Beta\r\n"
-    "<p>3 Gamma\r\n"
-    "<h4>Глава 2</h4>\r\n"
-    "<p>1 Delta\r\n"
-    "<p>2 Epsilon\r\n");
+const std::string kBook =
+    Cp("<html>\r\n"
+       "<h4>Глава 1</h4>\r\n"
+       "<p>1 Alpha\r\n"
+       "<p>2 Beta\r\n"
+       "<p>3 Gamma\r\n"
+       "<h4>Глава 2</h4>\r\n"
+       "<p>1 Delta\r\n"
+       "<p>2 Epsilon\r\n");
 
 // The quoted text of the example book, as the lookup cleans it.
 std::string Quote(const std::string& strTyped) {
@@ -68,7 +68,7 @@ TEST(ExtractPassage, EmptyMarkersOrTextFindNothing) {
     EXPECT_EQ(ExtractPassage(kBook, verse, "", "<p>"), "");
     EXPECT_EQ(ExtractPassage(kBook, verse, "<h4>", ""), "");
     EXPECT_EQ(ExtractPassage("", verse, "<h4>", "<p>"), "");
-    EXPECT_EQ(ExtractPassage(kBook, verse, "<H4>", "<p>"), "");  // markers are case-sensitive
+    EXPECT_EQ(ExtractPassage(kBook, verse, "<H4>", "<p>"), "");               // markers are case-sensitive
     EXPECT_NE(ExtractPassage(kBook, ParseReference("X 1"), "<h4>", ""), "");  // a chapter needs no verse marker
 }
 

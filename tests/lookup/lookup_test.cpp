@@ -75,13 +75,17 @@ TEST_F(LookUpTest, QuotationIsTheReferenceAsTypedThenThePassage) {
 
 TEST_F(LookUpTest, FailuresTellWhichMessagesToShow) {
     const std::pair<std::string, LookupOutcome> cases[] = {
-        {"Кн 3", LookupOutcome::NotFound},      {"Кн 1:9", LookupOutcome::NotFound},
-        {"Нет 1:1", LookupOutcome::NotFound},   {"Папка 1", LookupOutcome::NotFound},
+        {"Кн 3", LookupOutcome::NotFound},
+        {"Кн 1:9", LookupOutcome::NotFound},
+        {"Нет 1:1", LookupOutcome::NotFound},
+        {"Папка 1", LookupOutcome::NotFound},
         {"Огромная 1:1", LookupOutcome::NotFound},
-        {"Откр 1:1", LookupOutcome::NoBook},    {"3:16", LookupOutcome::NoBook},
+        {"Откр 1:1", LookupOutcome::NoBook},
+        {"3:16", LookupOutcome::NoBook},
         {"", LookupOutcome::NoBook},
-        {"Кн.. 1:1", LookupOutcome::NoBook},    {";", LookupOutcome::NoBook},
-        {"Кн. 1:9", LookupOutcome::NoBook},     // not found in either form: what the form typed found
+        {"Кн.. 1:1", LookupOutcome::NoBook},
+        {";", LookupOutcome::NoBook},
+        {"Кн. 1:9", LookupOutcome::NoBook},  // not found in either form: what the form typed found
         {"Кн 1:1; 2:9", LookupOutcome::NotFound},
         {"Кн 1:1; Откр 1; Кн 9", LookupOutcome::NoBook},  // the first part not found tells
     };
@@ -124,8 +128,8 @@ TEST(LookUpEncodings, EachModuleReadsInItsOwnEncoding) {
         const TextEncoding encoding = catalogue.m_arrEncodings[c.module];
         ModuleMarkers markers;
         ReadModuleMarkers(strIni, markers);
-        for (const auto& [typed, typedEncoding] : {std::pair{Cp(c.typed), TextEncoding::Cp1251},
-                                                   std::pair{c.typed, TextEncoding::Utf8}}) {
+        for (const auto& [typed, typedEncoding] :
+             {std::pair{Cp(c.typed), TextEncoding::Cp1251}, std::pair{c.typed, TextEncoding::Utf8}}) {
             const LookupResult result = LookUp(typed, strIni, markers, encoding, typedEncoding);
             EXPECT_EQ(result.m_outcome, LookupOutcome::Found) << c.typed;
             EXPECT_EQ(result.m_encoding, encoding) << c.typed;

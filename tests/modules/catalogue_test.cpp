@@ -47,10 +47,9 @@ TEST(Catalogue, ReportsUnreadableFilesAndAnEmptyResultInOrder) {
     std::filesystem::resize_file(dir.Write("y/orvanel.ini", "BibleName = Huge\n"), kMaxFileSize + 1);  // too large
     const ModuleCatalogue catalogue = ScanModules(dir.Path());
     EXPECT_TRUE(catalogue.m_arrNames.empty());
-    EXPECT_EQ(catalogue.m_arrMessages,
-              (Strings{Cp("Невозможно открыть файл " + dir.Path() + "/x/orvanel.ini"),
-                       Cp("Невозможно открыть файл " + dir.Path() + "/y/orvanel.ini"),
-                       Cp("В каталоге " + dir.Path() + " модули не были найдены")}));
+    EXPECT_EQ(catalogue.m_arrMessages, (Strings{Cp("Невозможно открыть файл " + dir.Path() + "/x/orvanel.ini"),
+                                                Cp("Невозможно открыть файл " + dir.Path() + "/y/orvanel.ini"),
+                                                Cp("В каталоге " + dir.Path() + " модули не были найдены")}));
 }
 
 TEST(Catalogue, AnUnreadableFileIsReportedAndTheScanGoesOn) {

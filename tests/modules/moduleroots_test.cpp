@@ -39,12 +39,13 @@ TEST(ModuleRoots, TheRootWithTheMostModulesWins) {
         {{kWine + "/a", kWine + "/b", "Bible/m"}, {}, kWine},
         {{kWine + "/a", kWine + "/b", "Bible/m", "Bible/n", "Bible/o"}, {}, "Bible"},
         {{kWine + "/a", "Bible/m"}, {}, kWine},  // equals: the place searched first
-        {{".local/share/wineprefixes/orv/drive_c/M/x", ".local/share/wineprefixes/orv/drive_c/M/y"}, {},
+        {{".local/share/wineprefixes/orv/drive_c/M/x", ".local/share/wineprefixes/orv/drive_c/M/y"},
+         {},
          ".local/share/wineprefixes/orv/drive_c/M"},
         {{".local/share/Orvanel/a", ".local/share/Orvanel/b", "Bible/m"}, {}, ".local/share/Orvanel"},
         {{".hidden/M/p", ".hidden/M/q", "Bible/m"}, {}, "Bible"},
-        {{"d/1/2/3/4/a", "d/1/2/3/4/b", "Bible/m"}, {}, "d/1/2/3/4"},       // modules 6 folders deep
-        {{"d/1/2/3/4/5/a", "d/1/2/3/4/5/b", "Bible/m"}, {}, "Bible"},       // 7: too deep
+        {{"d/1/2/3/4/a", "d/1/2/3/4/b", "Bible/m"}, {}, "d/1/2/3/4"},  // modules 6 folders deep
+        {{"d/1/2/3/4/5/a", "d/1/2/3/4/5/b", "Bible/m"}, {}, "Bible"},  // 7: too deep
         {{"../outside/a", "../outside/b", "Bible/m"}, {{"out", "../outside"}, {"loop", "."}}, "Bible"},
         {{"Bible/m/ORVANEL.INI"}, {}, "Bible"},
         {{"Bible/m", "Bible/m/x", "Bible/m/y"}, {}, "Bible"},  // a module folder is not searched

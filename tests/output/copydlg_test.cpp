@@ -7,8 +7,8 @@
 #include <QtTest>
 
 #include "output/copydlg.h"
-#include "ui/qtext.h"
 #include "support/guifixture.h"
+#include "ui/qtext.h"
 
 using namespace sorvanta;
 using namespace sorvanta::test;
@@ -52,7 +52,8 @@ private slots:
         QCOMPARE(shown, QStringLiteral("Кн 1:2-3. Beta\n3 Gamma"));
         QVERIFY(bFocusOnCheckBox);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Кн 1:2-3. Beta\n3 Gamma (правка)"));
-        QCOMPARE(dlg.m_strText, kPassage + FromQString(QStringLiteral(" (правка)")));  // the window keeps the book's own line ends
+        QCOMPARE(dlg.m_strText,
+                 kPassage + FromQString(QStringLiteral(" (правка)")));  // the window keeps the book's own line ends
     }
 
     // What Enter and Escape do, by where the focus is.
@@ -64,22 +65,28 @@ private slots:
             bool bCopied;
         };
         const Case cases[] = {
-            {"Enter on the check box copies", [](CCopyDlg& d) {
+            {"Enter on the check box copies",
+             [](CCopyDlg& d) {
                  d.findChild<QCheckBox*>()->setChecked(true);
                  QTest::keyClick(d.findChild<QCheckBox*>(), Qt::Key_Return);
-             }, QDialog::Accepted, true},
-            {"Enter on a focused Отменить cancels", [](CCopyDlg& d) {
+             },
+             QDialog::Accepted, true},
+            {"Enter on a focused Отменить cancels",
+             [](CCopyDlg& d) {
                  Button(d, "buttonCancel")->setFocus();
                  QTest::keyClick(Button(d, "buttonCancel"), Qt::Key_Return);
-             }, QDialog::Rejected, false},
-            {"Enter in the edit breaks the line, Escape cancels", [](CCopyDlg& d) {
+             },
+             QDialog::Rejected, false},
+            {"Enter in the edit breaks the line, Escape cancels",
+             [](CCopyDlg& d) {
                  d.TextEdit()->setFocus();
                  d.TextEdit()->moveCursor(QTextCursor::End);
                  QTest::keyClick(d.TextEdit(), Qt::Key_Return);
                  QVERIFY(d.isVisible());
                  QCOMPARE(d.TextEdit()->toPlainText(), QStringLiteral("Кн 1:2-3. Beta\n3 Gamma\n"));
                  QTest::keyClick(&d, Qt::Key_Escape);
-             }, QDialog::Rejected, false},
+             },
+             QDialog::Rejected, false},
         };
         for (const Case& c : cases) {
             QGuiApplication::clipboard()->setText(QStringLiteral("before"));

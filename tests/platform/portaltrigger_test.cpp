@@ -9,7 +9,7 @@ using namespace sorvanta;
 
 class CPortalTriggerTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void Triggers_data() {
         QTest::addColumn<unsigned>("modifiers");
         QTest::addColumn<char>("character");

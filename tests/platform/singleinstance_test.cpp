@@ -25,7 +25,9 @@ int RunLaterStart(const QString& key, const QString& request) {
 }
 
 QString UniqueKey() {
-    return QStringLiteral("sorvanta-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(QRandomGenerator::global()->generate());
+    return QStringLiteral("sorvanta-test-%1-%2")
+        .arg(QCoreApplication::applicationPid())
+        .arg(QRandomGenerator::global()->generate());
 }
 
 }  // namespace
@@ -56,7 +58,8 @@ private slots:
         ended.start(QStringLiteral("true"), {});
         QVERIFY(ended.waitForFinished());
         const qint64 deadPid = ended.processId();
-        const QString lockPath = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/" + key + ".lock";
+        const QString lockPath =
+            QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/" + key + ".lock";
         QFile lock(lockPath);
         QVERIFY(lock.open(QIODevice::WriteOnly));
         lock.write(QByteArray::number(deadPid == 0 ? 999999 : deadPid) + "\nsingleinstance_test\n" +
@@ -75,7 +78,9 @@ int main(int argc, char** argv) {
         const QString request = QString::fromLocal8Bit(argv[3]);
         if (request == QLatin1String("launch")) return later.Send(CInstanceRequest::HotKeyLaunch) ? 0 : 1;
         return later.Acquire(request == QLatin1String("restore") ? CInstanceRequest::HotKeyRestore
-                                                                 : CInstanceRequest::Show) ? 0 : 1;
+                                                                 : CInstanceRequest::Show)
+                   ? 0
+                   : 1;
     }
     CSingleInstanceTest test;
     return QTest::qExec(&test, argc, argv);

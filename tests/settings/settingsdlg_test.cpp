@@ -8,10 +8,10 @@
 #include <QTemporaryDir>
 #include <QTreeView>
 
-#include "ui/qtext.h"
 #include "settings/folderpicker.h"
 #include "settings/settingsdlg.h"
 #include "support/guifixture.h"
+#include "ui/qtext.h"
 
 using namespace sorvanta;
 using namespace sorvanta::test;
@@ -103,7 +103,8 @@ private slots:
         QCOMPARE(dlg.m_quotation.m_bHtml, 0);
         QCOMPARE(window.m_pHotkeys->m_arrCalls,
                  (std::vector<std::string>{"unregister 1", "register 1", "unregister 2", "register 2"}));
-        QCOMPARE(window.m_pHotkeys->m_arrRegistered.back(), CRecordingHotkeys::Registration(kHotkeyRestore, kModWin, '\0'));
+        QCOMPARE(window.m_pHotkeys->m_arrRegistered.back(),
+                 CRecordingHotkeys::Registration(kHotkeyRestore, kModWin, '\0'));
         QCOMPARE(dlg.m_comboModules->currentIndex(), 0);  // rescanned: the first module again
         QCOMPARE(dlg.m_arrModuleIni.front(), PathFromQString(other) + "/a_kn/orvanel.ini");
     }
@@ -248,8 +249,11 @@ private slots:
 
     void InitialFolderLosesTrailingBlankAndOneSeparator() {
         const std::pair<std::string, std::string> cases[] = {
-            {"/home/u/Docs/ ", "/home/u/Docs"}, {"/home/u/Docs//", "/home/u/Docs/"},
-            {"/home/u/Docs", "/home/u/Docs"},   {"/", "/"}, {"/ \t", "/"},
+            {"/home/u/Docs/ ", "/home/u/Docs"},
+            {"/home/u/Docs//", "/home/u/Docs/"},
+            {"/home/u/Docs", "/home/u/Docs"},
+            {"/", "/"},
+            {"/ \t", "/"},
         };
         for (const auto& [given, trimmed] : cases) QCOMPARE(TrimInitialFolder(given), trimmed);
     }

@@ -90,9 +90,11 @@ private slots:
     // The references typed last across a restart (the newest 100, sorted in
     // the list), the quotation settings beside them, and clearing the history.
     void HistoryAndQuotationSettingsLastAcrossStarts() {
-        std::string strText = "[Settings]\nDirectory=/none\n[Quotation]\nFormat=quoted\nJoinLines=1\nHtml=maybe\n"
-                              "[History]\n";
-        for (int i = 0; i <= 100; ++i) strText += std::to_string(i) + "=Kn " + std::to_string(i % 7) + ":" + std::to_string(i) + "\n";
+        std::string strText =
+            "[Settings]\nDirectory=/none\n[Quotation]\nFormat=quoted\nJoinLines=1\nHtml=maybe\n"
+            "[History]\n";
+        for (int i = 0; i <= 100; ++i)
+            strText += std::to_string(i) + "=Kn " + std::to_string(i % 7) + ":" + std::to_string(i) + "\n";
         ResetProfile({});
         WriteFileAtomically(SettingsProfilePath(), strText);
         RunWindow([](CQuoteDlg& dlg) {

@@ -8,11 +8,11 @@
 #include <functional>
 #include <memory>
 
-#include "ui/messagebox.h"
 #include "app/quotedlg.h"
 #include "profile/atomicfile.h"
 #include "settings/settingsstore.h"
 #include "support/recordinghotkeys.h"
+#include "ui/messagebox.h"
 
 namespace sorvanta::test {
 

@@ -29,16 +29,20 @@ TEST(Codec, CharactersWithoutACodeAndBrokenUtf8BecomeQuestionMarks) {
         {"Æ", "?"},                 // Latin letter outside the code page
         {"\xe4\xb8\xad", "?"},      // CJK
         {"\xf0\x9f\x98\x80", "?"},  // emoji, four bytes
-        {"a\xff" "b", "a?b"},       // stray byte
-        {"\xd0", "?"},              // sequence cut short
-        {"\xd0" "A", "?A"},         // broken continuation
-        {"\xc0\x80", "??"},         // overlong forms of NUL and line feed: never those bytes
+        {"a\xff"
+         "b",
+         "a?b"},        // stray byte
+        {"\xd0", "?"},  // sequence cut short
+        {"\xd0"
+         "A",
+         "?A"},              // broken continuation
+        {"\xc0\x80", "??"},  // overlong forms of NUL and line feed: never those bytes
         {"\xc0\x8a", "??"},
         {"\xe0\x80\x8a", "???"},
         {"\xf0\x80\x80\x80", "????"},
-        {"\xed\xa0\x80", "???"},     // a surrogate
-        {"\xf4\x90\x80\x80", "????"}, // beyond U+10FFFF
-        {"\xc2\x80\xdf\xbf", "??"},  // the smallest and largest two-byte codes, none in the code page
+        {"\xed\xa0\x80", "???"},       // a surrogate
+        {"\xf4\x90\x80\x80", "????"},  // beyond U+10FFFF
+        {"\xc2\x80\xdf\xbf", "??"},    // the smallest and largest two-byte codes, none in the code page
     };
     for (const auto& [utf8, cp1251] : cases) EXPECT_EQ(Utf8ToCp1251(utf8), cp1251) << utf8;
 }

@@ -34,8 +34,8 @@ TEST(Encoding, UpperCasingUtf8KeepsEveryByteInItsPlace) {
     const std::pair<std::string, std::string> cases[] = {
         {"абвгдеёжзийклмнопрстуфхцчшщъыьэюя", "АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ"},
         {"ђѓљњќћџўјґєїіѕ ин 1jn", "ЂЃЉЊЌЋЏЎЈҐЄЇІЅ ИН 1JN"},
-        {"ИН äλ№«»–", "ИН äλ№«»–"},      // capitals, and letters and signs beyond the code page, stay
-        {"\xd0 \xd1", "\xd0 \xd1"},      // cut sequences stay
+        {"ИН äλ№«»–", "ИН äλ№«»–"},  // capitals, and letters and signs beyond the code page, stay
+        {"\xd0 \xd1", "\xd0 \xd1"},  // cut sequences stay
         {"\xd1", "\xd1"},
     };
     for (const auto& [text, upper] : cases) EXPECT_EQ(MakeUpper(text, kUtf8), upper) << text;
@@ -50,8 +50,8 @@ TEST(Encoding, TheCharacterBeforeAPositionAsItsCodePage1251Byte) {
         char before;
     };
     const Case cases[] = {
-        {"ЧисИн", kUtf8, 6, Cp("с")[0]}, {"x-Ин", kUtf8, 2, '-'}, {"λИн", kUtf8, 2, '?'},
-        {"😀Ин", kUtf8, 4, '?'},          {"\x81Ин", kUtf8, 1, '?'},  {Cp("сИн"), kCp, 1, Cp("с")[0]},
+        {"ЧисИн", kUtf8, 6, Cp("с")[0]}, {"x-Ин", kUtf8, 2, '-'},   {"λИн", kUtf8, 2, '?'},
+        {"😀Ин", kUtf8, 4, '?'},          {"\x81Ин", kUtf8, 1, '?'}, {Cp("сИн"), kCp, 1, Cp("с")[0]},
     };
     for (const Case& c : cases) EXPECT_EQ(Cp1251CharacterBefore(c.text, c.pos, c.encoding), c.before) << c.text;
 }

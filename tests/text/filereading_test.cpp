@@ -31,7 +31,8 @@ TEST(FileReading, ReadsBytesUnchangedAndRefusesWhatIsNoRegularFile) {
     const std::string binary("\0\r\n\xff\x1a tail", 10);
     EXPECT_EQ(ReadWholeFile(dir.Write("book.htm", binary))->View(), binary);
     EXPECT_EQ(ReadWholeFile(dir.Write("empty.htm", ""))->View(), "");
-    for (const std::string& strPath : {dir.Path() + "/missing.htm", dir.MakeDir("folder.htm"), std::string("/dev/null")}) {
+    for (const std::string& strPath :
+         {dir.Path() + "/missing.htm", dir.MakeDir("folder.htm"), std::string("/dev/null")}) {
         EXPECT_FALSE(ReadWholeFile(strPath).has_value()) << strPath;
     }
     ASSERT_EQ(mkfifo((dir.Path() + "/pipe.htm").c_str(), 0600), 0);
@@ -79,12 +80,12 @@ TEST(FileNames, ReadsAFileWhateverTheLetterCaseOfItsName) {
     dir.Write("mod/dir.htm", "behind a directory");
     const std::string strMod = dir.Path() + "/mod/";
     const std::pair<std::string, std::optional<std::string>> cases[] = {
-        {"GEN.htm", "mixed"},                                       // the name as given first
-        {"GEN.HTM", "small"},                                       // then in small letters
+        {"GEN.htm", "mixed"},  // the name as given first
+        {"GEN.HTM", "small"},  // then in small letters
         {"Gen.Htm", "small"},
         {"\xd0\x98\xd0\x9e\xd0\x90\xd0\x9d.TXT", "john"},  // "ИОАН.TXT": found in the listing
         {"EXO.HTM", std::nullopt},
-        {"DIR.HTM", std::nullopt},                                  // exists, but is no file
+        {"DIR.HTM", std::nullopt},  // exists, but is no file
     };
     for (const auto& [name, content] : cases) {
         const std::optional<CFileBytes> bytes = ReadFileNoCase(strMod + name);

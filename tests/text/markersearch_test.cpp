@@ -20,19 +20,19 @@ TEST(MarkerSearch, FindsWhatAPlainSearchFinds) {
     const std::pair<std::string, std::string> cases[] = {
         {"<html>\r\n<h4>A</h4>\r\n<p>1 a\r\n<p>2 b\r\n<h4>B</h4>\r\n<p>1 c", "<h4>"},
         {"<html>\r\n<h4>A</h4>\r\n<p>1 a\r\n<p>2 b\r\n<h4>B</h4>\r\n<p>1 c", "<p>"},
-        {"aaaa", "aa"},                  // overlapping occurrences
-        {"xyz<h4>", "<h4>"},             // at the very end
-        {"<h4>", "<h4>"},                // the whole text
-        {"<h", "<h4>"},                  // longer than the text
-        {"4444<h4>4", "<h4>"},           // the rare byte is not rare here
+        {"aaaa", "aa"},         // overlapping occurrences
+        {"xyz<h4>", "<h4>"},    // at the very end
+        {"<h4>", "<h4>"},       // the whole text
+        {"<h", "<h4>"},         // longer than the text
+        {"4444<h4>4", "<h4>"},  // the rare byte is not rare here
         {"ab\0cd\0ab", std::string("\0a", 2)},
-        {"abc", "b"},                    // a marker of one byte
-        {"abc", ""},                     // an empty marker occurs nowhere
+        {"abc", "b"},  // a marker of one byte
+        {"abc", ""},   // an empty marker occurs nowhere
         {"", "<p>"},
         {Repeated(std::string(39, 'a') + "b", 3) + std::string(45, 'a'), std::string(40, 'a')},
         {Repeated("ab", 60) + "c" + Repeated("ab", 30) + "c", Repeated("ab", 20) + "c"},
         {Repeated("abaab", 30), Repeated("abaab", 8)},  // borders of every length
-        {std::string(33, 'x'), std::string(33, 'x')},  // long marker, the whole text
+        {std::string(33, 'x'), std::string(33, 'x')},   // long marker, the whole text
         {std::string(40, 'x'), std::string(41, 'x')},
     };
     for (const auto& [text, marker] : cases) {
