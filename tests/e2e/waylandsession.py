@@ -95,7 +95,13 @@ class WaylandSession:
             return log.read()
 
     def _start_bus(self):
-        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=1"],
+        # The standard session bus without its services: whatever runs on it
+        # is started here, so nothing outlives the session.
+        config = os.path.join(self.home, "bus.conf")
+        with open("/usr/share/dbus-1/session.conf") as standard, open(config, "w") as out:
+            out.write(standard.read().replace("<standard_session_servicedirs />", "").replace(
+                "unix:tmpdir=/tmp", "unix:dir=" + self.env["XDG_RUNTIME_DIR"]))
+        bus = subprocess.Popen(["dbus-daemon", "--config-file=" + config, "--nofork", "--nopidfile", "--print-address=1"],
                                env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         self.processes.append(bus)
         address = bus.stdout.readline().strip()
