@@ -82,15 +82,9 @@ void CSingleInstance::OnRequest(const QByteArray& line) {
     for (const CRequestLine& entry : kRequestLines) {
         if (line != entry.pLine) continue;
         switch (entry.request) {
-            case CInstanceRequest::Show:
-                emit RestoreRequested();
-                break;
-            case CInstanceRequest::HotKeyLaunch:
-                emit HotKeyRequested(kHotkeyLaunch);
-                break;
-            case CInstanceRequest::HotKeyRestore:
-                emit HotKeyRequested(kHotkeyRestore);
-                break;
+            case CInstanceRequest::Show: emit RestoreRequested(); break;
+            case CInstanceRequest::HotKeyLaunch: emit HotKeyRequested(kHotkeyLaunch); break;
+            case CInstanceRequest::HotKeyRestore: emit HotKeyRequested(kHotkeyRestore); break;
         }
     }
 }
