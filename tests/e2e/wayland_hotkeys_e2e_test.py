@@ -9,7 +9,7 @@ import subprocess
 import time
 import unittest
 
-from common import SAVE_BUTTON, SETTINGS_BUTTON, Arguments
+from common import SAVE_BUTTON, SETTINGS_BUTTON, Arguments, host_starts
 from waylandsession import open_session
 from x11session import MAIN_TITLE
 
@@ -37,14 +37,14 @@ class HotKeys(unittest.TestCase):
         w.wait_for(lambda: w.desktop_shortcuts() == SHORTCUTS)
         w.wait_for(w.focused)
         w.key("ctrl+alt+b")
-        w.wait_for(lambda: host.starts() == 1)
+        w.wait_for(lambda: host_starts(host) == 1)
         self.assertTrue(w.main_visible())  # the window's state does not change
 
         w.key("escape")
         w.wait_for(lambda: not w.main_visible())
         self.assertIsNone(w.app.poll())  # hidden, not closed
         w.key("ctrl+alt+b")
-        w.wait_for(lambda: host.starts() == 2)
+        w.wait_for(lambda: host_starts(host) == 2)
         self.assertFalse(w.main_visible())
         w.key("super+b")
         w.wait_for(w.focused)
@@ -63,27 +63,27 @@ class HotKeys(unittest.TestCase):
         w.click(dialog.x + SAVE_BUTTON[0], dialog.y + SAVE_BUTTON[1])
         w.wait_for(lambda: w.find_window("Настройки") is None)
 
-        press_until(w, "ctrl+alt+n", lambda: host.starts() > 0)
+        press_until(w, "ctrl+alt+n", lambda: host_starts(host) > 0)
         w.key("escape")
         w.wait_for(lambda: not w.main_visible())
         press_until(w, "super+m", w.focused)
-        starts = host.starts()
+        starts = host_starts(host)
         w.key("escape")
         w.wait_for(lambda: not w.main_visible())
         for keys in ("ctrl+alt+b", "super+b"):  # the old keys are gone
             w.key(keys)
         time.sleep(1)
-        self.assertEqual(host.starts(), starts)
+        self.assertEqual(host_starts(host), starts)
         self.assertFalse(w.main_visible())
 
     def test_the_command_line_asks_the_running_program(self):
         w, host = open_session(self, ARGS)
         self.assertEqual(w.command("--launch-host").returncode, 1)  # none runs to start the host
-        self.assertEqual(host.starts(), 0)
+        self.assertEqual(host_starts(host), 0)
         w.start()
         w.wait_for(w.focused)
         self.assertEqual(w.command("--launch-host").returncode, 0)
-        w.wait_for(lambda: host.starts() == 1)
+        w.wait_for(lambda: host_starts(host) == 1)
         w.key("escape")
         w.wait_for(lambda: not w.main_visible())
         self.assertEqual(w.command("--restore").returncode, 0)
@@ -116,7 +116,7 @@ class HotKeys(unittest.TestCase):
         self.assertEqual(w.command("--restore").returncode, 0)
         w.wait_for(w.focused)
         self.assertEqual(w.command("--launch-host").returncode, 0)
-        w.wait_for(lambda: host.starts() == 1)
+        w.wait_for(lambda: host_starts(host) == 1)
 
 
 if __name__ == "__main__":

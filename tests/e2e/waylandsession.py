@@ -9,7 +9,6 @@ import shutil
 import subprocess
 import tempfile
 
-from common import StandInHost
 from x11session import MAIN_TITLE, X11Session
 
 PORTAL = "/usr/libexec/xdg-desktop-portal"
@@ -34,6 +33,7 @@ class WaylandSession:
     # The profile and the program's own life are the same as under X11.
     write_profile = X11Session.write_profile
     read_profile = X11Session.read_profile
+    fake_host = X11Session.fake_host
     start = X11Session.start
     start_without_window = X11Session.start_without_window
     wait_exit = X11Session.wait_exit
@@ -95,7 +95,13 @@ class WaylandSession:
             return log.read()
 
     def _start_bus(self):
-        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=1"],
+        # The standard session bus without its services: whatever runs on it
+        # is started here, so nothing outlives the session.
+        config = os.path.join(self.home, "bus.conf")
+        with open("/usr/share/dbus-1/session.conf") as standard, open(config, "w") as out:
+            out.write(standard.read().replace("<standard_session_servicedirs />", "").replace(
+                "unix:tmpdir=/tmp", "unix:dir=" + self.env["XDG_RUNTIME_DIR"]))
+        bus = subprocess.Popen(["dbus-daemon", "--config-file=" + config, "--nofork", "--nopidfile", "--print-address=1"],
                                env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         self.processes.append(bus)
         address = bus.stdout.readline().strip()
@@ -253,9 +259,10 @@ class WaylandSession:
 
 
 def open_session(test, args, **options):
-    """A desktop for one test, ended with it, with a stand-in host and a profile on the sample modules."""
+    """A desktop for one test, ended with it, with a profile on the sample modules and a stand-in host,
+    whose log of starts it returns too."""
     shot = os.path.join(args.shots, "wayland-" + test.id().rsplit(".", 1)[1] + "-failure.png")
     session = WaylandSession(args.program, args.grab_tool, args.input_tool, failure_shot=shot, **options).__enter__()
     test.addCleanup(session.__exit__, None, None, None)
     session.write_profile(["Directory=" + args.modules])
-    return session, StandInHost(session.bin)
+    return session, session.fake_host()

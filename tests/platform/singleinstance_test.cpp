@@ -77,10 +77,8 @@ int main(int argc, char** argv) {
         CSingleInstance later(QString::fromLocal8Bit(argv[2]));
         const QString request = QString::fromLocal8Bit(argv[3]);
         if (request == QLatin1String("launch")) return later.Send(CInstanceRequest::HotKeyLaunch) ? 0 : 1;
-        return later.Acquire(request == QLatin1String("restore") ? CInstanceRequest::HotKeyRestore
-                                                                 : CInstanceRequest::Show)
-                   ? 0
-                   : 1;
+        const bool bRestore = request == QLatin1String("restore");
+        return later.Acquire(bRestore ? CInstanceRequest::HotKeyRestore : CInstanceRequest::Show) ? 0 : 1;
     }
     CSingleInstanceTest test;
     return QTest::qExec(&test, argc, argv);
