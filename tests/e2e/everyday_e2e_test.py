@@ -43,13 +43,16 @@ class EverydayLoop(unittest.TestCase):
             place = x.geometry(x.main_window)[:2]
             x.screenshot(os.path.join(ARGS.shots, "main-window.png"), x.main_window)
 
-            x.type_text("Ин 3:16-17")  # the focus is in the reference field from the start
+            # Latin abbreviations: the test X server has no Cyrillic layout, and
+            # characters without a key are typed through a remapped key, which a
+            # loaded machine can outrun (the offscreen window tests type Cyrillic).
+            x.type_text("Jn 3:16-17")  # the focus is in the reference field from the start
             x.key("Return")
             quote_window = x.wait_for(x.quote_window)
             x.screenshot(os.path.join(ARGS.shots, "quote-window.png"), quote_window)
             x.click(quote_window, *COPY_BUTTON)
             verse = lambda n: expected_verse(ARGS.samples, "kjv", JOHN, 3, n)
-            self.assertEqual(x.wait_for(x.clipboard), "Ин 3:16-17. " + verse(16) + "\n17 " + verse(17))
+            self.assertEqual(x.wait_for(x.clipboard), "Jn 3:16-17. " + verse(16) + "\n17 " + verse(17))
             x.wait_for(lambda: not x.main_visible())
 
             # Back through the tray icon: in its place, active, the old text
@@ -57,8 +60,8 @@ class EverydayLoop(unittest.TestCase):
             x.click(x.tray_icon(), 8, 8)
             self.wait_active(x)
             self.assertEqual(x.geometry(x.main_window)[:2], place)
-            self.quote(x, "Ин 3:1")
-            self.assertEqual(x.clipboard(), "Ин 3:1. " + verse(1))
+            self.quote(x, "Jn 3:1")
+            self.assertEqual(x.clipboard(), "Jn 3:1. " + verse(1))
 
             # Win+B with another program's window in front brings it to the front.
             other = subprocess.Popen(["xmessage", "-geometry", "+100+150", "another program"], env=x.env)
@@ -67,8 +70,8 @@ class EverydayLoop(unittest.TestCase):
                 x.key("super+b")
                 self.wait_active(x)
                 self.assertEqual(x.geometry(x.main_window)[:2], place)
-                self.quote(x, "Ин 3:2")
-                self.assertEqual(x.clipboard(), "Ин 3:2. " + verse(2))
+                self.quote(x, "Jn 3:2")
+                self.assertEqual(x.clipboard(), "Jn 3:2. " + verse(2))
             finally:
                 other.kill()
                 other.wait()
@@ -95,7 +98,7 @@ class EverydayLoop(unittest.TestCase):
             x.app.wait()
             self.assertEqual(x.read_profile(), {"Directory": ARGS.modules, "TrayDef": "1", "ShowDlg": "1",
                                                 "hkOrvanel": "66", "hkTray": "66"})
-            self.assertEqual(list(x.read_profile("History").values()), ["Ин 3:16-17", "Ин 3:1", "Ин 3:2"])
+            self.assertEqual(list(x.read_profile("History").values()), ["Jn 3:16-17", "Jn 3:1", "Jn 3:2"])
 
 
 if __name__ == "__main__":
