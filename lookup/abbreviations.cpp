@@ -1,7 +1,6 @@
 #include "lookup/abbreviations.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <optional>
 #include <string_view>
 
@@ -15,14 +14,12 @@ namespace sorvanta {
 namespace {
 
 // Whether the line names a book file that exists in the module's folder.
-bool IsBookFileLine(std::string_view line, const std::string& strDirectory, TextEncoding encoding) {
+bool IsBookFileLine(std::string_view line, const CFolderFiles& files, TextEncoding encoding) {
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) return false;
     const std::string_view name = Trim(line.substr(equals + 1));
     if (name.empty() || name.find('/') != std::string_view::npos) return false;
-    std::error_code error;
-    return std::filesystem::is_regular_file(
-        FindFileNoCase(strDirectory + ConvertText(name, encoding, TextEncoding::Utf8)), error);
+    return files.Has(ConvertText(name, encoding, TextEncoding::Utf8));
 }
 
 }  // namespace
@@ -31,10 +28,10 @@ std::vector<std::string> ListBookAbbreviations(const std::string& strIniPath, Te
     const std::optional<CFileBytes> content = ReadFileNoCase(strIniPath);
     if (!content) return {};
     const std::vector<std::string_view> lines = SplitTextLines(content->View());
-    const std::string strDirectory = DirectoryOf(strIniPath);
+    const CFolderFiles files(DirectoryOf(strIniPath));
     std::vector<std::string> abbreviations;
     for (std::size_t i = 2; i < lines.size(); ++i) {
-        if (!IsBookFileLine(lines[i - 2], strDirectory, encoding)) continue;
+        if (!IsBookFileLine(lines[i - 2], files, encoding)) continue;
         std::string_view words = lines[i];
         if (const std::size_t equals = words.find('='); equals != std::string_view::npos) {
             words.remove_prefix(equals + 1);

@@ -74,6 +74,21 @@ std::string FindFileNoCase(const std::string& strPath) {
     return FindEntryNoCase(strPath).value_or(strPath);
 }
 
+CFolderFiles::CFolderFiles(const std::string& strFolder) {
+    const std::unique_ptr<DIR, CDirCloser> pDir(::opendir(strFolder.empty() ? "." : strFolder.c_str()));
+    if (!pDir) return;
+    while (const dirent* pEntry = ::readdir(pDir.get())) {
+        struct stat info {};
+        if (::fstatat(::dirfd(pDir.get()), pEntry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode)) {
+            m_keys.insert(NameKey(pEntry->d_name));
+        }
+    }
+}
+
+bool CFolderFiles::Has(std::string_view name) const {
+    return m_keys.contains(NameKey(name));
+}
+
 std::optional<CFileBytes> ReadFileNoCase(const std::string& strPath) {
     bool bMissing = false;
     std::optional<CFileBytes> bytes = ReadWholeFile(strPath, &bMissing);

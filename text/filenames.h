@@ -3,7 +3,9 @@
 #pragma once
 
 #include <optional>
+#include <set>
 #include <string>
+#include <string_view>
 
 #include "text/filereading.h"
 
@@ -16,6 +18,19 @@ namespace sorvanta {
 // then the first in byte order. When nothing matches, `strPath` unchanged, so
 // that opening it fails as it would have.
 std::string FindFileNoCase(const std::string& strPath);
+
+// The name keys (native names upper-cased in code page 1251, the comparison
+// FindFileNoCase makes) of the regular files in a folder, read with one
+// listing: for checking many names against one folder.
+class CFolderFiles {
+public:
+    explicit CFolderFiles(const std::string& strFolder);
+    // Whether a regular file of that native name exists, whatever its letter case.
+    bool Has(std::string_view name) const;
+
+private:
+    std::set<std::string> m_keys;
+};
 
 // Reads the file that FindFileNoCase would find, trying the names in the same
 // order but opening each directly.
