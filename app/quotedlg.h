@@ -65,7 +65,7 @@ public:
     QIcon m_hIcon;
     QImage m_bmpCaption;
     CQuotationValues m_quotation;           // how quotations are put together and copied
-    std::vector<std::string> m_arrHistory;  // the references found, in the order typed (code page 1251)
+    std::vector<std::string> m_arrHistory;  // the references found, in the order typed (as the profile keeps them)
 
     void UpdateData(bool bSaveAndValidate);
 
@@ -133,7 +133,7 @@ protected:
 
 private:
     bool PreTranslateMessage(QObject* pReceiver, QEvent* pEvent);
-    void AddToHistory(const std::string& strVerse);
+    void AddToHistory(const std::string& strEntry);  // an entry as the profile keeps it (LoadHistory)
     void ShowReferenceMenu(QPoint pos);
     void OnTrayActivated(QSystemTrayIcon::ActivationReason reason);
     QMenu* CreateTrayMenu();  // "Развернуть", a separator, "Закрыть"

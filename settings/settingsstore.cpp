@@ -50,7 +50,7 @@ bool UpdateProfile(const std::string& strPath, const std::function<void(CProfile
     std::optional<CProfile> profile = ReadForUse(strPath);
     if (!profile) return false;
     change(*profile);
-    const CFileWrite write = WriteFileAtomically(strPath, profile->Text());
+    const CFileWrite write = WriteProfileFile(strPath, *profile);
     if (!write.m_bWritten) {
         qCWarning(lcSorvanta) << "the settings could not be written to" << PathToQString(strPath) << "-"
                               << QString::fromStdString(write.m_strFailure);
