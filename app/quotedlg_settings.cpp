@@ -23,17 +23,18 @@ void CQuoteDlg::LoadSettings() {
     const CProfile profile = LoadProfile(SettingsProfilePath());
     ApplySettingsValues(LoadSettingsValues(profile));
     m_quotation = LoadQuotationValues(profile);
-    for (const std::string& strVerse : LoadHistory(profile)) AddToHistory(strVerse);
-    // A first start looks for the host's modules where they usually are; a
-    // root found is taken as if chosen in the settings dialog.
-    if (!HasModuleRoot(profile)) {
+    for (const std::string& strEntry : LoadHistory(profile)) AddToHistory(strEntry);
+    // Without a module root (a first start, or none found before) the host's
+    // modules are looked for where they usually are; a root found is taken as
+    // if chosen in the settings dialog.
+    if (m_strDirectory.empty()) {
         m_strDirectory = FindDefaultModuleRoot();
         if (!m_strDirectory.empty()) SaveSettings();
     }
 }
 
-void CQuoteDlg::SaveSettings() {
-    UpdateProfile(SettingsProfilePath(), [this](CProfile& profile) {
+bool CQuoteDlg::SaveSettings() {
+    return UpdateProfile(SettingsProfilePath(), [this](CProfile& profile) {
         StoreSettingsValues(profile, SettingsValues());
         StoreQuotationValues(profile, m_quotation);
         StoreHistory(profile, m_arrHistory);
