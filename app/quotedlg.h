@@ -85,7 +85,7 @@ public:
     CSettingsValues SettingsValues() const;
     void ApplySettingsValues(const CSettingsValues& values);
     void LoadSettings();
-    void SaveSettings();
+    bool SaveSettings();     // false, logged, when the profile could not be written
     void RegisterHotkeys();  // unregisters and registers both hot keys
 
     // Tray, hot keys and window states

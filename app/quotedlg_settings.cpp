@@ -1,9 +1,13 @@
 // The main window's settings: loaded once at start-up, saved at once when the
-// settings dialog or the quote window changes them, and again at the end.
+// settings dialog or the quote window changes them or a lookup adds to the
+// history, and again at the end.
 #include "app/quotedlg.h"
 #include "modules/moduleroots.h"
 #include "settings/settingsdlg.h"
+#include "settings/settingsmessages.h"
 #include "settings/settingsstore.h"
+#include "ui/messagebox.h"
+#include "ui/qtext.h"
 
 namespace sorvanta {
 
@@ -46,7 +50,7 @@ void CQuoteDlg::OnSettings() {
     if (dlg.exec() != QDialog::Accepted) return;
     ApplySettingsValues(dlg.Values());
     m_quotation = dlg.m_quotation;
-    SaveSettings();
+    if (!SaveSettings()) AfxMessageBox(SettingsNotSavedMessage(PathToQString(SettingsProfilePath())));
     RegisterHotkeys();
     ScanModules();
 }

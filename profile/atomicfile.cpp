@@ -33,6 +33,12 @@ std::filesystem::path FollowedPath(const std::string& strPath) {
     return error ? std::filesystem::absolute(strPath, error) : target;
 }
 
+// Whether the file's permissions let this user write it; a file without any
+// write permission counts as read-only for the superuser too.
+bool MayBeWritten(const std::filesystem::path& file, const struct stat& info) {
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && ::access(file.c_str(), W_OK) == 0;
+}
+
 bool WriteAll(int fd, std::string_view contents) {
     while (!contents.empty()) {
         const ssize_t written = ::write(fd, contents.data(), contents.size());
@@ -61,16 +67,20 @@ std::string FillAndClose(int fd, std::optional<mode_t> mode, std::string_view co
 }  // namespace
 
 CFileWrite WriteFileAtomically(const std::string& strPath, std::string_view contents) {
+    std::error_code error;
+    if (std::filesystem::is_symlink(strPath, error) && !std::filesystem::exists(strPath, error)) {
+        return Failure("it is a symbolic link that names no file");
+    }
     const std::filesystem::path target = FollowedPath(strPath);
     std::optional<mode_t> mode;
     struct stat info {};
     if (::stat(target.c_str(), &info) == 0) {
         if (!S_ISREG(info.st_mode)) return Failure("it is not a regular file");
+        if (!MayBeWritten(target, info)) return Failure("the file is read-only");
         mode = info.st_mode & 07777;
     } else if (errno != ENOENT) {
         return Failure(Describe("looking at the old file", errno));
     }
-    std::error_code error;
     std::filesystem::create_directories(target.parent_path(), error);
     if (error) return Failure("creating the folder: " + error.message());
 

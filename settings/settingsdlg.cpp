@@ -1,6 +1,7 @@
 #include "settings/settingsdlg.h"
 
 #include "settings/folderpicker.h"
+#include "settings/settingsmessages.h"
 #include "ui/messagebox.h"
 #include "ui/qtext.h"
 #include "ui_settingsdlg.h"
@@ -61,7 +62,7 @@ bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
     }
     for (QLineEdit* pField : {m_pUi->editHotkeyLaunch, m_pUi->editHotkeyRestore}) {
         if (pField->text().size() > 1) {
-            AfxMessageBox(QStringLiteral("Введите не более одного символа."));
+            AfxMessageBox(OneCharacterMessage());
             pField->setFocus();
             pField->selectAll();
             return false;
