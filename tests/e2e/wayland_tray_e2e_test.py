@@ -35,6 +35,14 @@ class Tray(unittest.TestCase):
         self.hide_with_escape(w)
         w.click(*icon)
         w.wait_for(w.focused)
+        # Back from the tray, a reference typed with real keys arrives whole:
+        # the abbreviation list, which takes the keyboard here while it is
+        # open, changes nothing of it.
+        w.type_text("Jn 3:16")
+        w.key("return")
+        w.wait_for(w.quote_window)
+        w.key("escape")  # the quote window closes, the main window stays
+        w.wait_for(w.focused)
 
         self.hide_with_escape(w)
         self.open_menu(w, icon)
@@ -57,6 +65,7 @@ class Tray(unittest.TestCase):
         self.assertEqual(w.wait_exit(), 0)
         self.assertEqual(w.read_profile(), {"Directory": ARGS.modules, "TrayDef": "0", "ShowDlg": "1",
                                             "hkOrvanel": "66", "hkTray": "66"})
+        self.assertEqual(list(w.read_profile("History").values()), ["Jn 3:16"])
 
 
 if __name__ == "__main__":

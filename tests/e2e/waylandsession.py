@@ -9,7 +9,7 @@ import shutil
 import subprocess
 import tempfile
 
-from x11session import MAIN_TITLE, X11Session
+from x11session import MAIN_TITLE, QUOTE_WINDOW_SIZE, X11Session
 
 PORTAL = "/usr/libexec/xdg-desktop-portal"
 PORTAL_KDE = glob.glob("/usr/lib/*/libexec/xdg-desktop-portal-kde") + ["/usr/libexec/xdg-desktop-portal-kde"]
@@ -219,6 +219,14 @@ class WaylandSession:
 
     def key(self, combination):
         self.drive("key", combination)
+
+    def type_text(self, text):
+        """Types the text with real keys, as on a US keyboard."""
+        self.drive("type", text)
+
+    def quote_window(self):
+        """The quote window once it is shown: the window of its size."""
+        return next((window for window in self.windows() if (window.width, window.height) == QUOTE_WINDOW_SIZE), None)
 
     def click(self, x, y, button="left"):
         self.drive("click", str(x), str(y), button)
