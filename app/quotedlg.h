@@ -144,6 +144,9 @@ private:
     // Gives the focus back to the control that had it last (the reference
     // field at first) and selects an edit field's text, so typing replaces it.
     void RestoreFocus();
+    // Gives the focus back to that control, leaving its text as it is, and
+    // returns it (none before the controls are bound).
+    QWidget* FocusLastControl();
 
     std::unique_ptr<Ui::CQuoteDlgClient> m_pUi;
     QWidget* m_pClient = nullptr;
@@ -155,6 +158,7 @@ private:
     std::optional<bool> m_bTrayAvailable;
     CHostStarter m_hostStarter;
     bool m_bDestroyed = false;
+    bool m_bRestoreOnActivation = false;  // a way back waits for the platform's activation
 };
 
 }  // namespace sorvanta
