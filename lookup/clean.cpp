@@ -23,7 +23,12 @@ std::string CleanPassage(std::string_view strPassage, std::string_view strFirstV
     if (blank != std::string_view::npos && result.substr(0, blank) == strFirstVerse) {
         result = result.substr(blank);
     }
-    return std::string(Trim(result));
+    result = Trim(result);
+    // Cut to the result in place: a passage may be as large as its book.
+    const auto start = static_cast<std::size_t>(result.data() - text.data());
+    text.erase(start + result.size());
+    text.erase(0, start);
+    return text;
 }
 
 }  // namespace sorvanta
