@@ -122,14 +122,14 @@ int CQuoteDlg::LookUpAndCopy() {
     if (result.m_outcome != LookupOutcome::Found) return 0;
 
     AddToHistory(m_strVerse);
-    const std::string strCitation = FormatQuotation(result, m_quotation.m_style);
-    const std::string strHtml =
-        m_quotation.m_bHtml == 0 ? std::string() : FormatQuotationHtml(result, m_quotation.m_style);
+    // A quotation may be as large as its book: it is handed on, not copied.
+    std::string strCitation = FormatQuotation(result, m_quotation.m_style);
+    std::string strHtml = m_quotation.m_bHtml == 0 ? std::string() : FormatQuotationHtml(result, m_quotation.m_style);
     if (m_bShowDlg != 0) {
         CCopyDlg dlg(this);
-        dlg.m_strPassage = strCitation;
+        dlg.m_strPassage = std::move(strCitation);
         dlg.m_encoding = result.m_encoding;
-        dlg.m_strHtml = strHtml;
+        dlg.m_strHtml = std::move(strHtml);
         if (dlg.exec() == QDialog::Accepted) {
             const int bShowDlg = dlg.m_bDontShow == 0 ? 1 : 0;
             if (bShowDlg != m_bShowDlg) {
