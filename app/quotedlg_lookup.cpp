@@ -116,15 +116,17 @@ void CQuoteDlg::ShowReferenceMenu(QPoint pos) {
 
 int CQuoteDlg::LookUpAndCopy() {
     UpdateData(true);
-    const LookupResult result = LookUp(m_strVerse, SelectedModuleIni(), ModuleMarkers{m_strChapterSign, m_strVerseSign},
-                                       SelectedModuleEncoding());
+    LookupResult result = LookUp(m_strVerse, SelectedModuleIni(), ModuleMarkers{m_strChapterSign, m_strVerseSign},
+                                 SelectedModuleEncoding());
     if (result.m_outcome == LookupOutcome::NoBook) AfxMessageBox(LookupMessages(result.m_outcome).front());
     if (result.m_outcome != LookupOutcome::Found) return 0;
 
     AddToHistory(m_strVerse);
-    // A quotation may be as large as its book: it is handed on, not copied.
+    // A quotation may be as large as its book: it is handed on, not copied,
+    // and the passages it was made of go at once.
     std::string strCitation = FormatQuotation(result, m_quotation.m_style);
     std::string strHtml = m_quotation.m_bHtml == 0 ? std::string() : FormatQuotationHtml(result, m_quotation.m_style);
+    result.m_arrParts.clear();
     if (m_bShowDlg != 0) {
         CCopyDlg dlg(this);
         dlg.m_strPassage = std::move(strCitation);
