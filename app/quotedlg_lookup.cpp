@@ -117,8 +117,8 @@ void CQuoteDlg::ShowReferenceMenu(QPoint pos) {
 
 int CQuoteDlg::LookUpAndCopy() {
     UpdateData(true);
-    const LookupResult result = LookUp(m_strVerse, SelectedModuleIni(), ModuleMarkers{m_strChapterSign, m_strVerseSign},
-                                       SelectedModuleEncoding());
+    LookupResult result = LookUp(m_strVerse, SelectedModuleIni(), ModuleMarkers{m_strChapterSign, m_strVerseSign},
+                                 SelectedModuleEncoding());
     if (result.m_outcome == LookupOutcome::NoBook) AfxMessageBox(LookupMessages(result.m_outcome).front());
     if (result.m_outcome != LookupOutcome::Found) return 0;
 
@@ -127,14 +127,16 @@ int CQuoteDlg::LookUpAndCopy() {
         AddToHistory(Cp1251ToUtf8(m_strVerse));
         SaveSettings();
     }
-    const std::string strCitation = FormatQuotation(result, m_quotation.m_style);
-    const std::string strHtml =
-        m_quotation.m_bHtml == 0 ? std::string() : FormatQuotationHtml(result, m_quotation.m_style);
+    // A quotation may be as large as its book: it is handed on, not copied,
+    // and the passages it was made of go at once.
+    std::string strCitation = FormatQuotation(result, m_quotation.m_style);
+    std::string strHtml = m_quotation.m_bHtml == 0 ? std::string() : FormatQuotationHtml(result, m_quotation.m_style);
+    result.m_arrParts.clear();
     if (m_bShowDlg != 0) {
         CCopyDlg dlg(this);
-        dlg.m_strPassage = strCitation;
+        dlg.m_strPassage = std::move(strCitation);
         dlg.m_encoding = result.m_encoding;
-        dlg.m_strHtml = strHtml;
+        dlg.m_strHtml = std::move(strHtml);
         if (dlg.exec() == QDialog::Accepted) {
             const int bShowDlg = dlg.m_bDontShow == 0 ? 1 : 0;
             if (bShowDlg != m_bShowDlg) {

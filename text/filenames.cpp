@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "text/bytestring.h"
@@ -87,6 +88,17 @@ CFolderFiles::CFolderFiles(const std::string& strFolder) {
 
 bool CFolderFiles::Has(std::string_view name) const {
     return m_keys.contains(NameKey(name));
+}
+
+bool StaysInsideFolder(std::string_view name) {
+    if (name.starts_with('/') || name.starts_with('\\')) return false;
+    if (name.size() >= 2 && name[1] == ':') return false;  // a drive prefix
+    for (std::size_t start = 0; start <= name.size();) {
+        const std::size_t end = std::min(name.find_first_of("/\\", start), name.size());
+        if (name.substr(start, end - start) == "..") return false;
+        start = end + 1;
+    }
+    return true;
 }
 
 std::optional<CFileBytes> ReadFileNoCase(const std::string& strPath) {
