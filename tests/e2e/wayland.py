@@ -147,7 +147,7 @@ class WaylandDesktop(X11Desktop):
         """The item of the menu the tray host draws, clicked: an event to the menu the item exports."""
         service, path = self.tray_item()
         menu = self.busctl("get-property", service, path, "org.kde.StatusNotifierItem", "Menu")
-        layout = self.busctl("call", service, menu, "com.canonical.dbusmenu", "GetLayout", "iias", "0", "-1", "0")[1]
+        layout = self.busctl("call", service, menu, "com.canonical.dbusmenu", "GetLayout", "iias", "0", "9", "0")[1]
         entries, ids = [layout], {}
         while entries:
             number, properties, children = entries.pop()
