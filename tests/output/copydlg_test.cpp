@@ -8,6 +8,7 @@
 
 #include "output/copydlg.h"
 #include "support/guifixture.h"
+#include "support/qtestrunner.h"
 #include "ui/qtext.h"
 
 using namespace sorvanta;
@@ -97,5 +98,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CCopyDlgTest)
+SORVANTA_QTEST(CCopyDlgTest)
 #include "copydlg_test.moc"

@@ -19,6 +19,7 @@
 #include "cli/profile.h"
 #include "profile/profilefile.h"
 #include "support/guifixture.h"
+#include "support/qtestrunner.h"
 #include "support/tempdir.h"
 
 using namespace sorvanta;
@@ -194,5 +195,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CSettingsStoreTest)
+SORVANTA_QTEST(CSettingsStoreTest)
 #include "settingsstore_test.moc"
