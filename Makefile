@@ -6,7 +6,7 @@ BUILD_SANITIZE ?= build-sanitize
 JOBS ?= $(shell nproc)
 SAMPLES = $(BUILD)/samples/modules
 
-.PHONY: deps test-deps build run test format-check test-plain test-sanitize test-package test-package-clean package bench bench-gui fuzz clean
+.PHONY: deps test-deps build run test format-check test-plain test-sanitize test-package test-package-clean package bench bench-gui fuzz mutants clean
 
 deps:
 	@scripts/install-deps
@@ -80,5 +80,10 @@ bench-gui: build
 fuzz: deps
 	scripts/run-fuzzers $(or $(SECONDS_EACH),180)
 
+# Small faults planted in the product code one at a time: how many the fast
+# tests catch (scripts/mutants --help).
+mutants: deps
+	scripts/mutants --seed $(or $(SEED),1) --count $(or $(COUNT),40)
+
 clean:
-	rm -rf $(BUILD) $(BUILD_SANITIZE) build-fuzz
+	rm -rf $(BUILD) $(BUILD_SANITIZE) build-fuzz build-mutants

@@ -15,6 +15,7 @@
 #include "app/hookwnd.h"
 #include "output/copydlg.h"
 #include "support/guifixture.h"
+#include "support/qtestrunner.h"
 #include "ui/qtext.h"
 
 using namespace sorvanta;
@@ -300,5 +301,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CQuoteDlgTest)
+SORVANTA_QTEST(CQuoteDlgTest)
 #include "quotedlg_test.moc"

@@ -7,6 +7,7 @@
 
 #include "app/quotedlg.h"
 #include "support/guifixture.h"
+#include "support/qtestrunner.h"
 #include "support/recordinghotkeys.h"
 
 using namespace sorvanta;
@@ -141,5 +142,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CWindowStatesTest)
+SORVANTA_QTEST(CWindowStatesTest)
 #include "windowstates_test.moc"

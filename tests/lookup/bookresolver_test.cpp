@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/cases.h"
 #include "support/tempdir.h"
 
 namespace sorvanta {
@@ -58,37 +59,11 @@ protected:
     std::string m_strModule;
 };
 
-// The name comes with the letters the configuration file writes it in,
-// whatever the letter case of the typed abbreviation.
 TEST_F(ResolveBookFileTest, FindsTheFileNamedTwoLinesAboveTheFirstLineWithTheAbbreviation) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"Быт 1:1", "gen.htm"},
-        {"бт 1", "gen.htm"},
-        {"gEN 1:1", "gen.htm"},
-        {"Ин 3:16", "Иоан.HTM"},
-        {"ИН3,16", "Иоан.HTM"},
-        {"иоан    3:16", "Иоан.HTM"},
-        {"Jn 3", "Иоан.HTM"},
-        {"1Ин 1:1", "1jn.htm"},
-        {"1jn 1:1", "1jn.htm"},
-        {"Ис 53", "isa.htm"},  // whole words only: not the end of "Чис"
-        {"Пусто 1", ""},       // "File =" with no name: the module directory itself
-        {"Внутри 1", "книги/..gen.htm"},
-        // A name leading out of the module's folder: the folder itself, as for no name.
-        {"Выше 1", ""},
-        {"Глубже 1", ""},
-        {"Дробь 1", ""},
-        {"Корень 1", ""},
-        {"Сеть 1", ""},
-        {"Диск 1", ""},
-    };
-    for (const auto& [typed, file] : cases)
-        EXPECT_EQ(ResolveBookFile(Cp(typed), m_strIni), m_strModule + file) << typed;
-}
-
-TEST_F(ResolveBookFileTest, UnresolvableReferencesGiveNothing) {
-    for (const std::string typed : {"Num 1", "Ин", "3:16", "Откр 1:1", "", "Х 1", "Бытие 1"}) {
-        EXPECT_EQ(ResolveBookFile(Cp(typed), m_strIni), "") << typed;
+    for (const test::CCase& c : test::ReadCases("bookresolver.tsv")) {
+        const std::string strExpected =
+            c["book"] == "(none)" ? "" : m_strModule + (c["book"] == "(folder)" ? "" : c["book"]);
+        EXPECT_EQ(ResolveBookFile(c.Cp("typed"), m_strIni), strExpected) << c.Where();
     }
     EXPECT_EQ(ResolveBookFile(Cp("Ин 1"), m_dir.Path() + "/none/orvanel.ini"), "");
 }

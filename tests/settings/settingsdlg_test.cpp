@@ -11,6 +11,7 @@
 #include "settings/folderpicker.h"
 #include "settings/settingsdlg.h"
 #include "support/guifixture.h"
+#include "support/qtestrunner.h"
 #include "ui/qtext.h"
 
 using namespace sorvanta;
@@ -259,5 +260,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CSettingsDlgTest)
+SORVANTA_QTEST(CSettingsDlgTest)
 #include "settingsdlg_test.moc"

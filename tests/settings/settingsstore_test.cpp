@@ -20,6 +20,7 @@
 #include "profile/profilefile.h"
 #include "settings/settingsmessages.h"
 #include "support/guifixture.h"
+#include "support/qtestrunner.h"
 #include "support/tempdir.h"
 #include "ui/qtext.h"
 
@@ -227,5 +228,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CSettingsStoreTest)
+SORVANTA_QTEST(CSettingsStoreTest)
 #include "settingsstore_test.moc"
