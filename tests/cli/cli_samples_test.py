@@ -8,12 +8,12 @@ Usage: cli_samples_test.py SORVANTA_LOOKUP SAMPLES_DIR
 """
 import os
 import random
-import subprocess
 import sys
 import unittest
 
-TOOL = None
-SAMPLES = None
+from cases import main, run
+
+SAMPLES = sys.argv[2]
 
 # Book abbreviations by book number, read from the modules' own ini files.
 MODULES = {"kjv": 0, "web": 1}
@@ -96,9 +96,8 @@ class SampleModules(unittest.TestCase):
         rng = random.Random(seed)
         cases = make_cases(rng, read_abbreviations(module), read_expected(module), count)
         stdin = "".join(typed + "\n" for typed, _ in cases).encode()
-        result = subprocess.run([TOOL, "--directory", os.path.join(SAMPLES, "modules"),
-                                 "--module-index", str(MODULES[module]), "--null"],
-                                input=stdin, capture_output=True, timeout=120)
+        result = run(["--directory", os.path.join(SAMPLES, "modules"), "--module-index", str(MODULES[module]), "--null"],
+                     stdin)
         records = result.stdout.decode().split("\0")
         self.assertEqual(len(records), len(cases) + 1)
         mismatches = [(typed, expected, got) for (typed, expected), got in zip(cases, records)
@@ -116,5 +115,4 @@ class SampleModules(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    TOOL, SAMPLES = sys.argv[1], sys.argv[2]
-    unittest.main(argv=sys.argv[:1], verbosity=2)
+    main()

@@ -21,15 +21,5 @@ TEST(LookupOptions, AcceptsTheDocumentedForms) {
     EXPECT_TRUE(ParseOptions({"-x"}).m_strError.empty());  // a single dash is a reference
 }
 
-TEST(LookupOptions, RejectsWhatItCannotUse) {
-    const std::vector<std::vector<std::string>> cases = {
-        {"--directory"},          {"--module-index", "-1"},
-        {"--module-index", "x"},  {"--module-index", "99999999999999999999999"},
-        {"--encoding", "latin1"}, {"--null=1"},
-        {"--frobnicate"},         {"--module", "a", "--module-index", "0"},
-    };
-    for (const auto& args : cases) EXPECT_NE(ParseOptions(args).m_strError, "") << args[0];
-}
-
 }  // namespace
 }  // namespace sorvanta

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/cases.h"
 #include "support/tempdir.h"
 
 namespace sorvanta {
@@ -9,24 +10,9 @@ namespace {
 
 TEST(Profile, ReadsTheDirectoryOfTheSettingsGroup) {
     test::CTempDir dir;
-    const std::pair<std::string, std::optional<std::string>> cases[] = {
-        {"[Settings]\nDirectory=/home/u/Orvanel/Modules\nShowDlg=1\n", "/home/u/Orvanel/Modules"},
-        {"[Other]\nDirectory=/wrong\n[Settings]\nTrayDef=0\nDirectory = /right \n", "/right"},
-        {"[Settings]\r\nDirectory=\"/a, b\"\r\n", "/a, b"},
-        {"[Settings]\nDirectory=/a,b;c\n", "/a,b;c"},
-        {"[Settings]\nDirectory=/\xff\xfe\n", "/\xff\xfe"},
-        {std::string("[Settings]\nDirectory=/x\n\0", 25), std::nullopt},  // not a profile: a first start
-        {"[Settings]\nDirectory=/\xd0\x91\xd0\xb8\n", "/\xd0\x91\xd0\xb8"},
-        {"[Settings]\nDirectory=/\\x411\\x438\n", "/\xd0\x91\xd0\xb8"},
-        {"[Settings]\nDirectory=C:\\\\Orvanel\n", "C:\\Orvanel"},
-        {"[Settings]\nDirectory=@@at\n", "@at"},
-        {"[Settings]\nDirectory=\n", std::nullopt},  // none found at a first start: search again
-        {"[Settings]\nShowDlg=1\n", std::nullopt},
-        {"[Other]\nDirectory=/wrong\n", std::nullopt},
-        {"", std::nullopt},
-    };
-    for (const auto& [content, directory] : cases) {
-        EXPECT_EQ(ReadProfileDirectory(dir.Write("sorvanta.conf", content)), directory) << content;
+    for (const test::CCase& c : test::ReadCases("profiledirectory.tsv")) {
+        EXPECT_EQ(ReadProfileDirectory(dir.Write("sorvanta.conf", c["profile"])).value_or("(none)"), c["directory"])
+            << c.Where();
     }
     EXPECT_EQ(ReadProfileDirectory(dir.Path() + "/missing.conf"), std::nullopt);
 }

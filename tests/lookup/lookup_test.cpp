@@ -85,19 +85,5 @@ TEST_F(LookUpTest, BooksOfTheirOwnAndUnreadableFiles) {
     EXPECT_EQ(LookUp(Cp("Кн 1:1"), "", m_markers).m_outcome, LookupOutcome::NoBook);  // no module selected
 }
 
-TEST(LookupMessages, TellWhichMessagesToShow) {
-    const std::string strNotFound = test::Cp("Искомый отрывок не найден");
-    EXPECT_EQ(LookupMessages(LookupOutcome::NoBook),
-              (std::vector<std::string>{test::Cp("Нету книг c таким сокращением или не выбран модуль"), strNotFound}));
-    EXPECT_EQ(LookupMessages(LookupOutcome::NoBook)[0][10], 'c');  // the Latin letter, byte 0x63
-    EXPECT_EQ(LookupMessages(LookupOutcome::NotFound), std::vector<std::string>{strNotFound});
-    EXPECT_TRUE(LookupMessages(LookupOutcome::Found).empty());
-}
-
-TEST_F(LookUpTest, EmptyMarkersFindNothing) {
-    const ModuleMarkers noMarkers;
-    EXPECT_EQ(LookUp(Cp("Кн 1:1"), m_strIni, noMarkers).m_outcome, LookupOutcome::NotFound);
-}
-
 }  // namespace
 }  // namespace sorvanta

@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "modules/markers.h"
+#include "support/cases.h"
 #include "support/tempdir.h"
 
 namespace sorvanta {
@@ -13,36 +12,10 @@ namespace {
 using test::Cp;
 
 TEST(KeyLine, EachKeyIsJudgedBySubstringAndCommentPosition) {
-    struct Case {
-        std::string line;
-        std::string_view key;
-        std::optional<std::string> value;
-    };
-    const Case cases[] = {
-        {"// BibleName = Старое имя", kBibleNameKey, std::nullopt},
-        {"BibleName = Новое имя // прежнее", kBibleNameKey, "Новое имя // прежнее"},
-        {"XBibleName = Y", kBibleNameKey, "Y"},
-        {"BibleName =Имя", kBibleNameKey, "Имя"},
-        {"BibleName =   \t", kBibleNameKey, ""},
-        {"BibleName =", kBibleNameKey, ""},
-        {"BibleName = a = b", kBibleNameKey, "a = b"},
-        {"biblename = x", kBibleNameKey, std::nullopt},
-        {"BibleName= x", kBibleNameKey, std::nullopt},
-        {"BibleName  = x", kBibleNameKey, std::nullopt},
-        {"BibleName\t= x", kBibleNameKey, std::nullopt},
-        {"ChapterSign = Глава VerseSign = Стих", kChapterSignKey, "Глава VerseSign = Стих"},
-        {"ChapterSign = Глава VerseSign = Стих", kVerseSignKey, "Стих"},
-        {"VerseSign = Стих // ChapterSign = Глава", kVerseSignKey, "Стих // ChapterSign = Глава"},
-        {"VerseSign = Стих // ChapterSign = Глава", kChapterSignKey, std::nullopt},
-        {"a//b VerseSign = x", kVerseSignKey, std::nullopt},
-    };
-    for (const Case& c : cases) {
-        const std::string line = Cp(c.line);
-        const auto value = KeyLineValue(line, c.key);
-        ASSERT_EQ(value.has_value(), c.value.has_value()) << c.line;
-        if (value) {
-            EXPECT_EQ(*value, Cp(*c.value)) << c.line;
-        }
+    for (const test::CCase& c : test::ReadCases("keyline.tsv")) {
+        const std::string line = c.Cp("line");
+        const auto value = KeyLineValue(line, c["key"]);
+        EXPECT_EQ(value.value_or("(none)"), c.Cp("value")) << c.Where();
     }
 }
 

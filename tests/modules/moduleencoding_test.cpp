@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "modules/catalogue.h"
+#include "support/cases.h"
 #include "support/tempdir.h"
 
 namespace sorvanta {
@@ -11,27 +12,10 @@ namespace {
 using test::Cp;
 
 TEST(ModuleEncoding, ByteOrderMarkThenKeyThenWellFormedUtf8) {
-    constexpr TextEncoding kCp = TextEncoding::Cp1251, kUtf8 = TextEncoding::Utf8;
-    const std::pair<std::string, TextEncoding> cases[] = {
-        {"\xef\xbb\xbf"
-         "BibleName = X\n",
-         kUtf8},
-        {"\xef\xbb\xbf"
-         "DefaultEncoding = cp1251\n",
-         kUtf8},
-        {"DefaultEncoding = utf-8\nBibleName = X\n", kUtf8},
-        {"x DefaultEncoding =   UTF8  \r\n", kUtf8},
-        {"DefaultEncoding = utf-8\nDefaultEncoding = windows-1251\nBibleName = Юникод\n", kCp},  // the last key wins
-        {"// DefaultEncoding = utf-8\n", kCp},                                                   // commented out
-        {"DefaultEncoding = utf-8 // a note\n", kUtf8},
-        {"DefaultEncoding=utf-8\n", kCp},  // not the key literal
-        {"BibleName = Юникод\n", kUtf8},
-        {Cp("BibleName = Синодальный\n"), kCp},
-        {Cp("BibleName = Ёё Ъ Р°\n"), kCp},
-        {"BibleName = Plain\n", kCp},
-        {"", kCp},
-    };
-    for (const auto& [ini, encoding] : cases) EXPECT_EQ(DetectModuleEncoding(ini), encoding) << ini;
+    for (const test::CCase& c : test::ReadCases("moduleencoding.tsv")) {
+        const TextEncoding expected = c["encoding"] == "utf8" ? TextEncoding::Utf8 : TextEncoding::Cp1251;
+        EXPECT_EQ(DetectModuleEncoding(c["ini"]), expected) << c.Where();
+    }
 }
 
 TEST(ModuleEncoding, TheCatalogueKeepsEachModulesEncodingWithItsNames) {

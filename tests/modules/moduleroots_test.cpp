@@ -10,6 +10,8 @@ namespace sorvanta {
 namespace {
 
 using Strings = std::vector<std::string>;
+// So long that only the search's own end stops it, however loaded the machine.
+constexpr auto kNoLimit = std::chrono::hours(24);
 
 TEST(ModuleRoots, PlacesComeFromTheEnvironmentInTheirOrder) {
     test::CTempDir dir;
@@ -62,7 +64,7 @@ TEST(ModuleRoots, TheRootWithTheMostModulesWins) {
             std::filesystem::create_directory_symlink(target, strHome + "/" + link);
         }
         const Strings places = ModuleRootSearchPlaces({strHome, "", "", dir.Path() + "/none"});
-        EXPECT_EQ(FindModuleRoot(places), c.root.empty() ? "" : strHome + "/" + c.root) << c.root;
+        EXPECT_EQ(FindModuleRoot(places, kNoLimit), c.root.empty() ? "" : strHome + "/" + c.root) << c.root;
     }
 }
 
@@ -70,7 +72,7 @@ TEST(ModuleRoots, NoTimeLeftFindsNothing) {
     test::CTempDir dir;
     dir.Write("Bible/m/orvanel.ini", "");
     EXPECT_EQ(FindModuleRoot({dir.Path()}, std::chrono::steady_clock::duration::zero()), "");
-    EXPECT_EQ(FindModuleRoot({dir.Path()}), dir.Path() + "/Bible");
+    EXPECT_EQ(FindModuleRoot({dir.Path()}, kNoLimit), dir.Path() + "/Bible");
 }
 
 }  // namespace

@@ -4,34 +4,21 @@
 
 #include <gtest/gtest.h>
 
+#include "support/cases.h"
+
 namespace sorvanta {
 namespace {
 
-struct CLoadCase {
-    std::string m_strText;
-    CSettingsValues m_values;
-};
-
-bool operator==(const CSettingsValues& a, const CSettingsValues& b) {
-    return a.m_strDirectory == b.m_strDirectory && a.m_bTrayDef == b.m_bTrayDef && a.m_bShowDlg == b.m_bShowDlg &&
-           a.m_chHotkeyLaunch == b.m_chHotkeyLaunch && a.m_chHotkeyRestore == b.m_chHotkeyRestore;
+// The values loaded, written as one line: directory|tray|dialog|launch key|restore key.
+std::string Loaded(const CSettingsValues& values) {
+    return values.m_strDirectory + "|" + std::to_string(values.m_bTrayDef) + "|" + std::to_string(values.m_bShowDlg) +
+           "|" + std::to_string(static_cast<unsigned char>(values.m_chHotkeyLaunch)) + "|" +
+           std::to_string(static_cast<unsigned char>(values.m_chHotkeyRestore));
 }
 
 TEST(SettingsValues, LoadWithTheDefaultsOfAbsentOrUnusableValues) {
-    const CLoadCase cases[] = {
-        {"", {"", 0, 1, 'B', 'B'}},
-        {"[Other]\nShowDlg=0\n", {"", 0, 1, 'B', 'B'}},
-        {"[Settings]\nDirectory=/m\nTrayDef=1\nShowDlg=7\nhkOrvanel=-63\nhkTray=0\n", {"/m", 1, 7, '\xC1', '\0'}},
-        {"[Settings]\nhkOrvanel=322\nhkTray=-1\n", {"", 0, 1, 'B', '\xFF'}},
-        {"[Settings]\nhkOrvanel=255\nhkTray=+67\nTrayDef=\" 1\"\n", {"", 1, 1, '\xFF', 'C'}},
-        // Text where a number belongs: the default, as if absent.
-        {"[Settings]\nTrayDef=yes\nShowDlg=abc\nhkOrvanel=12x\nhkTray=\n", {"", 0, 1, 'B', 'B'}},
-        {"[Settings]\nTrayDef=0x10\nShowDlg=99999999999\nhkOrvanel=+-1\nhkTray=1.5\n", {"", 0, 1, 'B', 'B'}},
-    };
-    for (const CLoadCase& loadCase : cases) {
-        EXPECT_TRUE(LoadSettingsValues(*CProfile::Parse(loadCase.m_strText)) == loadCase.m_values)
-            << loadCase.m_strText;
-    }
+    for (const test::CCase& c : test::ReadCases("settingsvalues.tsv"))
+        EXPECT_EQ(Loaded(LoadSettingsValues(*CProfile::Parse(c["profile"]))), c["values"]) << c.Where();
 }
 
 TEST(SettingsValues, EveryValueIsWrittenOnEverySave) {

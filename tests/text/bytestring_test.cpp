@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
-
 #include "support/cases.h"
 #include "support/tempdir.h"
 
@@ -13,20 +11,10 @@ namespace {
 using test::Cp;
 
 TEST(ByteString, TrimRemovesOnlyBlankAndControlWhiteSpaceAtTheEnds) {
-    struct Case {
-        std::string in, left, right, both;
-    };
-    const Case cases[] = {
-        {"", "", "", ""},
-        {" \t\n\v\f\r", "", "", ""},
-        {" a b ", "a b ", " a b", "a b"},
-        {"\037a\037", "\037a\037", "\037a\037", "\037a\037"},  // 0x1F is not white space
-        {"\xa0x\xa0", "\xa0x\xa0", "\xa0x\xa0", "\xa0x\xa0"},  // nor is the no-break space
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(TrimLeft(c.in), c.left) << c.in;
-        EXPECT_EQ(TrimRight(c.in), c.right) << c.in;
-        EXPECT_EQ(Trim(c.in), c.both) << c.in;
+    for (const test::CCase& c : test::ReadCases("trim.tsv")) {
+        EXPECT_EQ(TrimLeft(c["text"]), c["left"]) << c.Where();
+        EXPECT_EQ(TrimRight(c["text"]), c["right"]) << c.Where();
+        EXPECT_EQ(Trim(c["text"]), c["both"]) << c.Where();
     }
 }
 
@@ -64,23 +52,8 @@ TEST(ByteString, LettersAndDigitsOfCodePage1251) {
 }
 
 TEST(ByteString, NumberOfReadsTheLeadingNumberLikeAtoiAndSaturates) {
-    const std::pair<std::string, int> cases[] = {{"3:", 3},
-                                                 {"118:", 118},
-                                                 {" \t16", 16},
-                                                 {"+7", 7},
-                                                 {"-2", -2},
-                                                 {"", 0},
-                                                 {"abc", 0},
-                                                 {"3 гл.", 3},
-                                                 {"016", 16},
-                                                 {"- 5", 0},
-                                                 {"1-2-3", 1},
-                                                 {"2147483647", INT_MAX},
-                                                 {"2147483648", INT_MAX},
-                                                 {"-2147483648", INT_MIN},
-                                                 {"-99999999999999", INT_MIN},
-                                                 {std::string(5000, '9'), INT_MAX}};
-    for (const auto& [field, number] : cases) EXPECT_EQ(NumberOf(field), number) << field;
+    for (const test::CCase& c : test::ReadCases("number.tsv"))
+        EXPECT_EQ(NumberOf(c.Cp("text")), std::stoi(c["number"])) << c.Where();
 }
 
 TEST(ByteString, FindBytesNeverMatchesAnEmptyNeedle) {
