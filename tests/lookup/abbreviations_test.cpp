@@ -12,11 +12,13 @@ TEST(BookAbbreviations, AreTheWordsTwoLinesBelowAnExistingBookFile) {
     test::CTempDir dir;
     dir.Write("m/gen.htm", "");
     dir.Write("m/EXO.HTM", "");
+    dir.Write("m/sub/lev.htm", "");
     dir.Write("m/orvanel.ini",
               "BibleName = Example\r\nChapterSign = <h4>\r\nVerseSign = <p>\r\n"
               "X = gen.htm\r\nY = 50\r\nZ = \xc1\xfb\xf2 Gen  Ge\r\n"
               "X = exo.htm\r\nY = 40\r\n\xc8\xf1\xf5 Gen\r\n"  // no "=", a word listed already
-              "X = missing.htm\r\nY = 1\r\nZ = Nope");
+              "X = missing.htm\r\nY = 1\r\nZ = Nope\r\n"
+              "X = sub/lev.htm\r\nY = 1\r\nZ = Sub");  // a book file below a folder of its own is none
     EXPECT_EQ(ListBookAbbreviations(dir.Path() + "/m/orvanel.ini"),
               (std::vector<std::string>{"\xc1\xfb\xf2", "Gen", "Ge", "\xc8\xf1\xf5"}));
     EXPECT_TRUE(ListBookAbbreviations(dir.Path() + "/none/orvanel.ini").empty());

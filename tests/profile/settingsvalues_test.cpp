@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "profile/quotationvalues.h"
 #include "support/cases.h"
 
 namespace sorvanta {
@@ -32,6 +33,16 @@ TEST(SettingsValues, EveryValueIsWrittenOnEverySave) {
     EXPECT_EQ(first.Text(), "[Settings]\nTrayDef=0\nShowDlg=1\nhkOrvanel=66\nhkTray=66\n");
     const std::pair<char, int> saves[] = {{'B', 66}, {'\xC1', -63}, {'\0', 0}, {'\x7F', 127}, {'\x80', -128}};
     for (const auto& [ch, nStored] : saves) EXPECT_EQ(ProfileIntOfChar(ch), nStored);
+}
+
+// The newest references typed, numbered from 1 up; an unchanged history is not rewritten.
+TEST(QuotationValues, TheHistoryKeepsTheNewestReferencesInOrder) {
+    std::vector<std::string> history;
+    for (std::size_t i = 0; i <= kHistoryLength; ++i) history.push_back("r" + std::to_string(i));
+    CProfile profile;
+    StoreHistory(profile, history);
+    EXPECT_EQ(LoadHistory(profile), std::vector<std::string>(history.begin() + 1, history.end()));
+    EXPECT_TRUE(profile.Text().starts_with("[History]\n1=r1\n2=r2\n")) << profile.Text();
 }
 
 }  // namespace
