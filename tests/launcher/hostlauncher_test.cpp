@@ -9,6 +9,7 @@
 #include <fstream>
 #include <thread>
 
+#include "support/cases.h"
 #include "support/tempdir.h"
 
 namespace sorvanta {
@@ -65,32 +66,18 @@ TEST_F(LaunchTest, SearchesTheOwnFolderThenThePathAndNeverTheCurrentOne) {
     ASSERT_EQ(::chdir(strCurrent.c_str()), 0);
 }
 
+// Each row's program is the only one in a folder of its own; the message
+// tells the outcome.
 TEST_F(LaunchTest, FailuresMapOntoTheirMessages) {
-    Program("noexec/orvanel.exe", "#!/bin/sh\nexit 0\n", false);
-    Program("noshebang/orvanel.exe", "just text\n", true);
-    Program("nointerpreter/orvanel.exe", "#!/nonexistent/shell\n", true);
-    Program("windows/orvanel.exe", "MZ\x90\x00 a Windows program", false);
-    Program("notadir", "", false);
-    struct Case {
-        std::string strDir;
-        CLaunchOutcome outcome;
-        std::u8string_view strMessage;
-    };
-    const Case cases[] = {
-        {"noexec", CLaunchOutcome::BadFormat, u8"Неверный формат exe-файла"},
-        {"noshebang", CLaunchOutcome::BadFormat, u8"Неверный формат exe-файла"},
-        {"nointerpreter", CLaunchOutcome::PathNotFound, u8"Путь не найден"},
-        {"windows", CLaunchOutcome::BadFormat, u8"Неверный формат exe-файла"},  // no wine to run it
-        {"notadir", CLaunchOutcome::FileNotFound, u8"Файл не найден"},          // a file where a folder should be
-        {"missing", CLaunchOutcome::FileNotFound, u8"Файл не найден"},
-    };
-    for (const Case& c : cases) {
-        const CLaunchOutcome outcome = LaunchProgram(kHostProgram, {"", {m_dir.Path() + "/" + c.strDir}});
-        EXPECT_EQ(outcome, c.outcome) << c.strDir;
-        EXPECT_EQ(LaunchMessage(outcome), c.strMessage) << c.strDir;
+    for (const test::CCase& c : test::ReadCases("launch.tsv")) {
+        const std::string strDir = c.Where();
+        if (c["mode"] == "folder") m_dir.Write(strDir, c["program"]);
+        if (c["mode"] == "exec" || c["mode"] == "plain")
+            Program(strDir + "/orvanel.exe", c["program"], c["mode"] == "exec");
+        const CLaunchOutcome outcome = LaunchProgram(kHostProgram, {"", {m_dir.Path() + "/" + strDir}});
+        const std::u8string_view message = LaunchMessage(outcome);
+        EXPECT_EQ(std::string(message.begin(), message.end()), c["message"]) << c.Where();
     }
-    EXPECT_EQ(LaunchMessage(CLaunchOutcome::Started), u8"");
-    EXPECT_EQ(LaunchMessage(CLaunchOutcome::OtherFailure), u8"");
     EXPECT_EQ(LaunchMessage(CLaunchOutcome::OutOfMemory), u8"Не хватает памяти");
 }
 

@@ -4,30 +4,22 @@
 
 #include <gtest/gtest.h>
 
+#include "support/cases.h"
+
 namespace sorvanta {
 namespace {
 
 using Values = std::vector<std::pair<std::string, std::string>>;
 
-TEST(Profile, EveryValueComesBackAsSet) {
-    const std::string values[] = {"/a,b",
-                                  "/a;b=c",
-                                  "/\xff\xfe not UTF-8",
-                                  " blanks ",
-                                  "@at",
-                                  "@@",
-                                  "\"quoted\" back\\slash",
-                                  "\1a\tb\nc\rd\x1f",
-                                  "",
-                                  "/\xd0\x91\xd0\xb8"};
+TEST(Profile, EveryValueComesBackAsSetAndWhatCannotBeParsedIsRefused) {
     CProfile profile;
-    for (std::size_t i = 0; i < std::size(values); ++i) {
-        profile.Group("Settings").SetValue(std::to_string(i), values[i]);
-    }
+    const std::vector<test::CCase> cases = test::ReadCases("profilevalues.tsv");
+    for (const test::CCase& c : cases) profile.Group("Settings").SetValue(c.Where(), c["value"]);
     const std::optional<CProfile> read = CProfile::Parse(profile.Text());
     ASSERT_TRUE(read);
-    for (std::size_t i = 0; i < std::size(values); ++i) {
-        EXPECT_EQ(read->FindGroup("Settings")->Value(std::to_string(i)), values[i]) << profile.Text();
+    for (const test::CCase& c : cases) {
+        EXPECT_EQ(read->FindGroup("Settings")->Value(c.Where()), c["value"]) << profile.Text();
+        EXPECT_EQ(CProfile::Parse(c["text"]).has_value(), c["parses"] == "yes") << c.Where();
     }
 }
 
@@ -56,18 +48,6 @@ TEST(Profile, AGroupListsSetsAndRemovesItsValues) {
     EXPECT_EQ(history.Values(), (Values{{"2", "d"}, {"1", "e"}}));
     EXPECT_EQ(profile->Text(), "[History]\n; mine\n2=d\n1=e\n\n[Other]\nx=1\n");
     EXPECT_EQ(profile->FindGroup("Missing"), nullptr);
-}
-
-TEST(Profile, ANulByteOrAnUnclosedGroupLineCannotBeParsed) {
-    const std::pair<std::string, bool> cases[] = {
-        {"", true},
-        {"[Settings]\nDirectory=/x\n", true},
-        {"some text of another kind\n", true},
-        {std::string("[Settings]\nDirectory=/x\0\0\0", 26), false},
-        {std::string(64, '\0'), false},
-        {"[Settings\nDirectory=/x\n", false},
-    };
-    for (const auto& [text, bParses] : cases) EXPECT_EQ(CProfile::Parse(text).has_value(), bParses) << text;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "support/cases.h"
 #include "support/tempdir.h"
 #include "text/filenames.h"
 
@@ -13,17 +14,11 @@ namespace sorvanta {
 namespace {
 
 TEST(FileReading, LinesEndAtLfWithAnOptionalCr) {
-    using Lines = std::vector<std::string_view>;
-    const std::pair<std::string, Lines> cases[] = {
-        {"", {}},
-        {"a", {"a"}},
-        {"a\n", {"a"}},
-        {"a\r\nb\nc", {"a", "b", "c"}},
-        {"\n\n", {"", ""}},
-        {"a\rb\r\r\n", {"a\rb\r"}},  // a lone CR is text; only the CR before LF goes
-        {std::string("x\0y\n", 4), {std::string_view("x\0y", 3)}},
-    };
-    for (const auto& [text, lines] : cases) EXPECT_EQ(SplitTextLines(text), lines);
+    for (const test::CCase& c : test::ReadCases("lines.tsv")) {
+        std::string strLines;
+        for (const std::string_view line : SplitTextLines(c["text"])) strLines += std::string(line) + "|";
+        EXPECT_EQ(strLines, c["lines"]) << c.Where();
+    }
 }
 
 TEST(FileReading, ReadsBytesUnchangedAndRefusesWhatIsNoRegularFile) {
