@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "support/cases.h"
 #include "support/tempdir.h"
 
 namespace sorvanta {
@@ -12,6 +13,11 @@ namespace {
 using Strings = std::vector<std::string>;
 // So long that only the search's own end stops it, however loaded the machine.
 constexpr auto kNoLimit = std::chrono::hours(24);
+
+// The parts of a list split at "|"; none for an empty list.
+Strings Split(const std::string& strList) {
+    return strList.empty() ? Strings{} : test::SplitAt(strList, '|');
+}
 
 TEST(ModuleRoots, PlacesComeFromTheEnvironmentInTheirOrder) {
     test::CTempDir dir;
@@ -31,40 +37,19 @@ TEST(ModuleRoots, PlacesComeFromTheEnvironmentInTheirOrder) {
 // Fake homes: module folders (each gets an orvanel.ini, its name's case as
 // given), symbolic links, and the root the search must choose.
 TEST(ModuleRoots, TheRootWithTheMostModulesWins) {
-    struct Case {
-        Strings modules;
-        std::vector<std::pair<std::string, std::string>> links;  // link -> target, relative to the home
-        std::string root;
-    };
-    const std::string kWine = ".wine/drive_c/Program Files/Orvanel/Modules";
-    const Case cases[] = {
-        {{kWine + "/a", kWine + "/b", "Bible/m"}, {}, kWine},
-        {{kWine + "/a", kWine + "/b", "Bible/m", "Bible/n", "Bible/o"}, {}, "Bible"},
-        {{kWine + "/a", "Bible/m"}, {}, kWine},  // equals: the place searched first
-        {{".local/share/wineprefixes/orv/drive_c/M/x", ".local/share/wineprefixes/orv/drive_c/M/y"},
-         {},
-         ".local/share/wineprefixes/orv/drive_c/M"},
-        {{".local/share/Orvanel/a", ".local/share/Orvanel/b", "Bible/m"}, {}, ".local/share/Orvanel"},
-        {{".hidden/M/p", ".hidden/M/q", "Bible/m"}, {}, "Bible"},
-        {{"d/1/2/3/4/a", "d/1/2/3/4/b", "Bible/m"}, {}, "d/1/2/3/4"},  // modules 6 folders deep
-        {{"d/1/2/3/4/5/a", "d/1/2/3/4/5/b", "Bible/m"}, {}, "Bible"},  // 7: too deep
-        {{"../outside/a", "../outside/b", "Bible/m"}, {{"out", "../outside"}, {"loop", "."}}, "Bible"},
-        {{"Bible/m/ORVANEL.INI"}, {}, "Bible"},
-        {{"Bible/m", "Bible/m/x", "Bible/m/y"}, {}, "Bible"},  // a module folder is not searched
-        {{}, {{"loop", "."}}, ""},
-    };
-    for (const Case& c : cases) {
+    for (const test::CCase& c : test::ReadCases("moduleroots.tsv")) {
         test::CTempDir dir;
         const std::string strHome = dir.MakeDir("home");
-        for (const std::string& strModule : c.modules) {
-            const bool bNamed = strModule.ends_with(".INI");
-            dir.Write("home/" + strModule + (bNamed ? "" : "/orvanel.ini"), "BibleName = M\n");
+        for (const std::string& strModule : Split(c["modules"])) {
+            dir.Write("home/" + strModule + (strModule.ends_with(".INI") ? "" : "/orvanel.ini"), "BibleName = M\n");
         }
-        for (const auto& [link, target] : c.links) {
-            std::filesystem::create_directory_symlink(target, strHome + "/" + link);
+        for (const std::string& strLink : Split(c["links"])) {
+            const std::size_t arrow = strLink.find('>');
+            std::filesystem::create_directory_symlink(strLink.substr(arrow + 1),
+                                                      strHome + "/" + strLink.substr(0, arrow));
         }
         const Strings places = ModuleRootSearchPlaces({strHome, "", "", dir.Path() + "/none"});
-        EXPECT_EQ(FindModuleRoot(places, kNoLimit), c.root.empty() ? "" : strHome + "/" + c.root) << c.root;
+        EXPECT_EQ(FindModuleRoot(places, kNoLimit), c["root"].empty() ? "" : strHome + "/" + c["root"]) << c.Where();
     }
 }
 

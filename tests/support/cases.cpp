@@ -29,16 +29,16 @@ std::string Unescape(const std::string& strField) {
     return out;
 }
 
-std::vector<std::string> Fields(const std::string& strLine) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (std::size_t tab; (tab = strLine.find('\t', start)) != std::string::npos; start = tab + 1)
-        fields.push_back(Unescape(strLine.substr(start, tab - start)));
-    fields.push_back(Unescape(strLine.substr(start)));
-    return fields;
-}
-
 }  // namespace
+
+std::vector<std::string> SplitAt(const std::string& strText, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t end; (end = strText.find(separator, start)) != std::string::npos; start = end + 1)
+        parts.push_back(strText.substr(start, end - start));
+    parts.push_back(strText.substr(start));
+    return parts;
+}
 
 CCase::CCase(std::string strWhere, std::map<std::string, std::string> fields)
     : m_strWhere(std::move(strWhere)), m_fields(std::move(fields)) {}
@@ -61,7 +61,8 @@ std::vector<CCase> ReadCases(const std::string& strName) {
     std::string strLine;
     for (int number = 1; std::getline(file, strLine); ++number) {
         if (strLine.empty() || strLine[0] == '#') continue;
-        std::vector<std::string> fields = Fields(strLine);
+        std::vector<std::string> fields = SplitAt(strLine, '\t');
+        for (std::string& field : fields) field = Unescape(field);
         if (columns.empty()) {
             columns = std::move(fields);
             continue;

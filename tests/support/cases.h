@@ -27,4 +27,7 @@ private:
 
 std::vector<CCase> ReadCases(const std::string& strName);
 
+// The parts of `strText` between the separators: one more than there are.
+std::vector<std::string> SplitAt(const std::string& strText, char separator);
+
 }  // namespace sorvanta::test
