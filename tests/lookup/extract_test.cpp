@@ -24,27 +24,13 @@ TEST(ExtractPassage, CountsChapterAndVerseMarkers) {
         EXPECT_EQ(Quote(c["typed"]), c.Cp("quoted")) << c.Where();
 }
 
+// The bytes the markers cut out of a text, (book) standing for the test book.
 TEST(ExtractPassage, CutsTheExactBytes) {
-    const Reference chapter = ParseReference("X 1");
-    EXPECT_EQ(ExtractPassage(kBook, chapter, "<h4>", "<p>"), kBook.substr(7, kBook.find("<h4>", 10) - 7));
-    // A chapter marker at the very start of the text: the chapter starts at 0.
-    EXPECT_EQ(ExtractPassage("<h4>A<p>1 x", chapter, "<h4>", "<p>"), "<h4>A<p>1 x");
-    EXPECT_EQ(ExtractPassage("<h4>A<p>1 x<p>2 y", ParseReference("X 1:1"), "<h4>", "<p>"), "<p>1 x");
-}
-
-TEST(ExtractPassage, EmptyMarkersOrTextFindNothing) {
-    const Reference verse = ParseReference("X 1:1");
-    EXPECT_EQ(ExtractPassage(kBook, verse, "", "<p>"), "");
-    EXPECT_EQ(ExtractPassage(kBook, verse, "<h4>", ""), "");
-    EXPECT_EQ(ExtractPassage("", verse, "<h4>", "<p>"), "");
-    EXPECT_EQ(ExtractPassage(kBook, verse, "<H4>", "<p>"), "");               // markers are case-sensitive
-    EXPECT_NE(ExtractPassage(kBook, ParseReference("X 1"), "<h4>", ""), "");  // a chapter needs no verse marker
-}
-
-TEST(ExtractPassage, OverlappingMarkersCountEachOccurrence) {
-    // "aa" occurs at 0, 1 and 2 of "aaaa": three chapters.
-    EXPECT_EQ(ExtractPassage("aaaa", ParseReference("X 3"), "aa", "v"), "aaa");
-    EXPECT_EQ(ExtractPassage("aaaa", ParseReference("X 4"), "aa", "v"), "");
+    for (const test::CCase& c : test::ReadCases("extract-bytes.tsv")) {
+        const std::string strText = c["text"] == "(book)" ? kBook : c["text"];
+        EXPECT_EQ(ExtractPassage(strText, ParseReference(c["typed"]), c["chapter"], c["verse"]), c.Cp("passage"))
+            << c.Where();
+    }
 }
 
 }  // namespace
