@@ -29,17 +29,10 @@ TEST(Encoding, UpperCasingUtf8KeepsEveryByteInItsPlace) {
 }
 
 TEST(Encoding, TheCharacterBeforeAPositionAsItsCodePage1251Byte) {
-    struct Case {
-        std::string text;
-        TextEncoding encoding;
-        std::size_t pos;
-        char before;
-    };
-    const Case cases[] = {
-        {"ЧисИн", kUtf8, 6, Cp("с")[0]}, {"x-Ин", kUtf8, 2, '-'},   {"λИн", kUtf8, 2, '?'},
-        {"😀Ин", kUtf8, 4, '?'},          {"\x81Ин", kUtf8, 1, '?'}, {Cp("сИн"), kCp, 1, Cp("с")[0]},
-    };
-    for (const Case& c : cases) EXPECT_EQ(Cp1251CharacterBefore(c.text, c.pos, c.encoding), c.before) << c.text;
+    for (const test::CCase& c : test::ReadCases("characterbefore.tsv")) {
+        const TextEncoding encoding = c["encoding"] == "utf8" ? kUtf8 : kCp;
+        EXPECT_EQ(Cp1251CharacterBefore(c["text"], std::stoul(c["position"]), encoding), c["before"][0]) << c.Where();
+    }
 }
 
 }  // namespace
