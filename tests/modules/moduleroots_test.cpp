@@ -48,7 +48,8 @@ TEST(ModuleRoots, TheRootWithTheMostModulesWins) {
             std::filesystem::create_directory_symlink(strLink.substr(arrow + 1),
                                                       strHome + "/" + strLink.substr(0, arrow));
         }
-        const Strings places = ModuleRootSearchPlaces({strHome, "", "", dir.Path() + "/none"});
+        const std::string strData = c["data"].empty() ? dir.Path() + "/none" : strHome + "/" + c["data"];
+        const Strings places = ModuleRootSearchPlaces({strHome, "", "", strData});
         EXPECT_EQ(FindModuleRoot(places, kNoLimit), c["root"].empty() ? "" : strHome + "/" + c["root"]) << c.Where();
     }
 }
