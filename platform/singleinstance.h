@@ -8,14 +8,9 @@
 #include <QObject>
 #include <QString>
 
-namespace sorvanta {
+#include "session/startrequest.h"
 
-// What a later start asks of the program that runs.
-enum class CInstanceRequest {
-    Show,           // show, restore and activate the window
-    HotKeyLaunch,   // what hot key 1 does: start the host
-    HotKeyRestore,  // what hot key 2 does: restore the window
-};
+namespace sorvanta {
 
 class CSingleInstance : public QObject {
     Q_OBJECT
