@@ -7,13 +7,13 @@
 
 namespace sorvanta {
 
-void CQuoteSession::LoadSettings(const std::function<std::string()>& findModuleRoot) {
+void CQuoteSession::LoadSettings() {
     const CProfile profile = m_store.Read();
     m_settings = LoadSettingsValues(profile);
     m_quotation = LoadQuotationValues(profile);
     m_arrHistory = LoadHistory(profile);
     if (!HasModuleRoot(profile)) {
-        m_settings.m_strDirectory = findModuleRoot();
+        m_settings.m_strDirectory = m_findModuleRoot();
         if (!m_settings.m_strDirectory.empty()) SaveSettings();
     }
 }

@@ -43,10 +43,12 @@ public:
     ModuleCatalogue m_catalogue;            // the modules of the last scan
     int m_nSelected = -1;                   // index into the catalogue, -1 for none
     ModuleMarkers m_markers;                // of the selected module
+    // Where a first start looks for the host's modules; "" when it finds none.
+    std::function<std::string()> m_findModuleRoot = [] { return std::string(); };
 
     // Reads the profile. A first start (no module root stored) takes the root
-    // that `findModuleRoot` gives, as if chosen in the settings, and keeps it.
-    void LoadSettings(const std::function<std::string()>& findModuleRoot);
+    // that m_findModuleRoot gives, as if chosen in the settings, and keeps it.
+    void LoadSettings();
     // Writes the settings, the quotation values and the history at once.
     bool SaveSettings();
 
