@@ -1,7 +1,8 @@
 #include "windows/quoteapp.h"
 
-#include <objbase.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <objbase.h>
 
 #include <cstdio>
 

@@ -3,8 +3,9 @@
 // drawing is the session's.
 #pragma once
 
-#include <shellapi.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
 
 #include "session/quotesession.h"
 #include "session/startrequest.h"
