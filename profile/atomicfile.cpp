@@ -4,6 +4,8 @@
 
 #include <chrono>
 
+#include "text/filesystem.h"
+
 namespace sorvanta {
 
 namespace {
@@ -11,15 +13,6 @@ namespace {
 constexpr auto kUnfinishedAge = std::chrono::minutes(1);
 
 }  // namespace
-
-std::filesystem::path PathFromUtf8(std::string_view utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string Utf8FromPath(const std::filesystem::path& path) {
-    const std::u8string utf8 = path.u8string();
-    return std::string(utf8.begin(), utf8.end());
-}
 
 std::filesystem::path FollowedPath(const std::string& strPath) {
     std::error_code error;

@@ -36,8 +36,4 @@ void RemoveUnfinishedWrites(const std::string& strPath);
 // The file a symbolic link names, or the path itself, made absolute.
 std::filesystem::path FollowedPath(const std::string& strPath);
 
-// A UTF-8 path as the standard library's path, and back.
-std::filesystem::path PathFromUtf8(std::string_view utf8);
-std::string Utf8FromPath(const std::filesystem::path& path);
-
 }  // namespace sorvanta

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "profile/atomicfile.h"
+#include "text/filesystem.h"
 
 namespace sorvanta {
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,10 @@ extern const std::string_view kPathSeparators;
 // `strFolder`, the separator, `name`: nothing is normalised, so a folder that
 // ends with a separator gives a doubled one.
 std::string JoinPath(std::string_view strFolder, std::string_view name);
+
+// A UTF-8 path as the standard library's path (wide on Windows), and back.
+std::filesystem::path PathFromUtf8(std::string_view utf8);
+std::string Utf8FromPath(const std::filesystem::path& path);
 
 enum class PathKind {
     Missing,
