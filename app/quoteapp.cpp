@@ -42,7 +42,7 @@ bool CQuoteApp::InitInstance() {
     CQuoteDlg dlg;
     QObject::connect(&instance, &CSingleInstance::RestoreRequested, &dlg, &CQuoteDlg::BringToFront);
     QObject::connect(&instance, &CSingleInstance::HotKeyRequested, &dlg, &CQuoteDlg::OnHotKey);
-    // A request of the session to end (SIGTERM, logout) is a close request:
+    // A request of the session to end (SIGTERM, SIGHUP, logout) is a close request:
     // the window closes the normal way and the settings are saved.
     // A message box open at that moment closes, and none opens after it.
     CTerminationWatcher watcher;

@@ -65,7 +65,7 @@ public:
     QIcon m_hIcon;
     QImage m_bmpCaption;
     CQuotationValues m_quotation;           // how quotations are put together and copied
-    std::vector<std::string> m_arrHistory;  // the references found, in the order typed (code page 1251)
+    std::vector<std::string> m_arrHistory;  // the references found, in the order typed (as the profile keeps them)
 
     void UpdateData(bool bSaveAndValidate);
 
@@ -85,7 +85,7 @@ public:
     CSettingsValues SettingsValues() const;
     void ApplySettingsValues(const CSettingsValues& values);
     void LoadSettings();
-    void SaveSettings();
+    bool SaveSettings();     // false, logged, when the profile could not be written
     void RegisterHotkeys();  // unregisters and registers both hot keys
 
     // Tray, hot keys and window states
@@ -133,7 +133,7 @@ protected:
 
 private:
     bool PreTranslateMessage(QObject* pReceiver, QEvent* pEvent);
-    void AddToHistory(const std::string& strVerse);
+    void AddToHistory(const std::string& strEntry);  // an entry as the profile keeps it (LoadHistory)
     void ShowReferenceMenu(QPoint pos);
     void OnTrayActivated(QSystemTrayIcon::ActivationReason reason);
     QMenu* CreateTrayMenu();  // "Развернуть", a separator, "Закрыть"
@@ -144,6 +144,9 @@ private:
     // Gives the focus back to the control that had it last (the reference
     // field at first) and selects an edit field's text, so typing replaces it.
     void RestoreFocus();
+    // Gives the focus back to that control, leaving its text as it is, and
+    // returns it (none before the controls are bound).
+    QWidget* FocusLastControl();
 
     std::unique_ptr<Ui::CQuoteDlgClient> m_pUi;
     QWidget* m_pClient = nullptr;
@@ -155,6 +158,7 @@ private:
     std::optional<bool> m_bTrayAvailable;
     CHostStarter m_hostStarter;
     bool m_bDestroyed = false;
+    bool m_bRestoreOnActivation = false;  // a way back waits for the platform's activation
 };
 
 }  // namespace sorvanta

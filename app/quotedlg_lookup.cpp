@@ -14,6 +14,7 @@
 #include "modules/markers.h"
 #include "output/clipboard.h"
 #include "output/copydlg.h"
+#include "text/codec.h"
 #include "ui/messagebox.h"
 #include "ui/qtext.h"
 
@@ -79,12 +80,12 @@ void CQuoteDlg::ReadModuleBooks() {
     static_cast<QStringListModel*>(m_pBookCompleter->model())->setStringList(books);
 }
 
-void CQuoteDlg::AddToHistory(const std::string& strVerse) {
-    m_arrHistory.push_back(strVerse);
+void CQuoteDlg::AddToHistory(const std::string& strEntry) {
+    m_arrHistory.push_back(strEntry);
     if (m_arrHistory.size() > kHistoryLength) m_arrHistory.erase(m_arrHistory.begin());
     // The list keeps itself sorted, letter case ignored; an equal entry is
     // added again after the ones already there.
-    const QString verse = ToQString(strVerse);
+    const QString verse = ToQString(strEntry, TextEncoding::Utf8);
     int nPosition = 0;
     while (nPosition < m_comboVerse->count() &&
            QString::compare(m_comboVerse->itemText(nPosition), verse, Qt::CaseInsensitive) <= 0) {
@@ -116,20 +117,26 @@ void CQuoteDlg::ShowReferenceMenu(QPoint pos) {
 
 int CQuoteDlg::LookUpAndCopy() {
     UpdateData(true);
-    const LookupResult result = LookUp(m_strVerse, SelectedModuleIni(), ModuleMarkers{m_strChapterSign, m_strVerseSign},
-                                       SelectedModuleEncoding());
+    LookupResult result = LookUp(m_strVerse, SelectedModuleIni(), ModuleMarkers{m_strChapterSign, m_strVerseSign},
+                                 SelectedModuleEncoding());
     if (result.m_outcome == LookupOutcome::NoBook) AfxMessageBox(LookupMessages(result.m_outcome).front());
     if (result.m_outcome != LookupOutcome::Found) return 0;
 
-    AddToHistory(m_strVerse);
-    const std::string strCitation = FormatQuotation(result, m_quotation.m_style);
-    const std::string strHtml =
-        m_quotation.m_bHtml == 0 ? std::string() : FormatQuotationHtml(result, m_quotation.m_style);
+    // The history is written at once: a program that is killed keeps it.
+    if (m_strVerse.size() <= kMaxHistoryEntry) {
+        AddToHistory(Cp1251ToUtf8(m_strVerse));
+        SaveSettings();
+    }
+    // A quotation may be as large as its book: it is handed on, not copied,
+    // and the passages it was made of go at once.
+    std::string strCitation = FormatQuotation(result, m_quotation.m_style);
+    std::string strHtml = m_quotation.m_bHtml == 0 ? std::string() : FormatQuotationHtml(result, m_quotation.m_style);
+    result.m_arrParts.clear();
     if (m_bShowDlg != 0) {
         CCopyDlg dlg(this);
-        dlg.m_strPassage = strCitation;
+        dlg.m_strPassage = std::move(strCitation);
         dlg.m_encoding = result.m_encoding;
-        dlg.m_strHtml = strHtml;
+        dlg.m_strHtml = std::move(strHtml);
         if (dlg.exec() == QDialog::Accepted) {
             const int bShowDlg = dlg.m_bDontShow == 0 ? 1 : 0;
             if (bShowDlg != m_bShowDlg) {

@@ -1,9 +1,13 @@
 // The main window's settings: loaded once at start-up, saved at once when the
-// settings dialog or the quote window changes them, and again at the end.
+// settings dialog or the quote window changes them or a lookup adds to the
+// history, and again at the end.
 #include "app/quotedlg.h"
 #include "modules/moduleroots.h"
 #include "settings/settingsdlg.h"
+#include "settings/settingsmessages.h"
 #include "settings/settingsstore.h"
+#include "ui/messagebox.h"
+#include "ui/qtext.h"
 
 namespace sorvanta {
 
@@ -23,17 +27,18 @@ void CQuoteDlg::LoadSettings() {
     const CProfile profile = LoadProfile(SettingsProfilePath());
     ApplySettingsValues(LoadSettingsValues(profile));
     m_quotation = LoadQuotationValues(profile);
-    for (const std::string& strVerse : LoadHistory(profile)) AddToHistory(strVerse);
-    // A first start looks for the host's modules where they usually are; a
-    // root found is taken as if chosen in the settings dialog.
-    if (!HasModuleRoot(profile)) {
+    for (const std::string& strEntry : LoadHistory(profile)) AddToHistory(strEntry);
+    // Without a module root (a first start, or none found before) the host's
+    // modules are looked for where they usually are; a root found is taken as
+    // if chosen in the settings dialog.
+    if (m_strDirectory.empty()) {
         m_strDirectory = FindDefaultModuleRoot();
         if (!m_strDirectory.empty()) SaveSettings();
     }
 }
 
-void CQuoteDlg::SaveSettings() {
-    UpdateProfile(SettingsProfilePath(), [this](CProfile& profile) {
+bool CQuoteDlg::SaveSettings() {
+    return UpdateProfile(SettingsProfilePath(), [this](CProfile& profile) {
         StoreSettingsValues(profile, SettingsValues());
         StoreQuotationValues(profile, m_quotation);
         StoreHistory(profile, m_arrHistory);
@@ -45,7 +50,7 @@ void CQuoteDlg::OnSettings() {
     if (dlg.exec() != QDialog::Accepted) return;
     ApplySettingsValues(dlg.Values());
     m_quotation = dlg.m_quotation;
-    SaveSettings();
+    if (!SaveSettings()) AfxMessageBox(SettingsNotSavedMessage(PathToQString(SettingsProfilePath())));
     RegisterHotkeys();
     ScanModules();
 }

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <utility>
 
 #include "app/quotedlg.h"
 #include "ui/messagebox.h"
@@ -95,18 +96,27 @@ void CQuoteDlg::RestoreWindow() {
     raise();
     activateWindow();
     RestoreFocus();  // what the focus given to a dialog does
+    // The activation the platform grants later settles its own focus: the
+    // focus is given back once more then, and only then. Other activations
+    // (a popup of the window's own closing) leave the field as it is.
+    m_bRestoreOnActivation = !isActiveWindow();
 }
 
 void CQuoteDlg::RestoreFocus() {
-    QWidget* pTarget = m_pLastFocus ? m_pLastFocus.data() : static_cast<QWidget*>(m_comboVerse);
+    const QWidget* pTarget = FocusLastControl();
     if (pTarget == nullptr) return;
-    pTarget->setFocus(Qt::ActiveWindowFocusReason);
     if (pTarget == m_comboVerse || pTarget == m_comboVerse->lineEdit()) m_comboVerse->lineEdit()->selectAll();
+}
+
+QWidget* CQuoteDlg::FocusLastControl() {
+    QWidget* pTarget = m_pLastFocus ? m_pLastFocus.data() : static_cast<QWidget*>(m_comboVerse);
+    if (pTarget != nullptr) pTarget->setFocus(Qt::ActiveWindowFocusReason);
+    return pTarget;
 }
 
 void CQuoteDlg::focusInEvent(QFocusEvent* pEvent) {
     CDialog::focusInEvent(pEvent);
-    RestoreFocus();  // the window itself never keeps the focus
+    FocusLastControl();  // the window itself never keeps the focus
 }
 
 void CQuoteDlg::showEvent(QShowEvent* pEvent) {
@@ -147,7 +157,7 @@ void CQuoteDlg::changeEvent(QEvent* pEvent) {
     if (pEvent->type() == QEvent::ActivationChange) {
         update();  // the caption's look follows activation
         // After the platform has settled the activation and its own focus.
-        if (isActiveWindow() && IsInitialised())
+        if (std::exchange(m_bRestoreOnActivation, false) && isActiveWindow())
             QMetaObject::invokeMethod(
                 this, [this] { RestoreFocus(); }, Qt::QueuedConnection);
     }

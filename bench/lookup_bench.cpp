@@ -104,7 +104,7 @@ void LookUpMixedVerses(benchmark::State& state) {
             state.SkipWithError("reference not found");
             break;
         }
-        benchmark::DoNotOptimize(result.m_strQuotation);
+        benchmark::DoNotOptimize(result.m_arrParts.data());
     }
 }
 
@@ -131,7 +131,7 @@ void LookUpReference(benchmark::State& state, const char* reference) {
             state.SkipWithError("reference not found");
             break;
         }
-        benchmark::DoNotOptimize(result.m_strQuotation);
+        benchmark::DoNotOptimize(result.m_arrParts.data());
     }
 }
 

@@ -85,8 +85,9 @@ std::string_view WithoutLineEnd(const std::string& strLine) {
 }  // namespace
 
 int RunLookupTool(const CLookupOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
-    // A profile without a Directory (before the first start of the desktop
-    // program) gives the module root a search finds, as that start does.
+    // A profile without a Directory, or with an empty one (before the first
+    // start of the desktop program, or when it found none) gives the module
+    // root a search finds, as that start does.
     std::optional<std::string> strDirectory = options.m_strDirectory;
     if (!strDirectory) strDirectory = ReadSettingsDirectory();
     if (!strDirectory) strDirectory = FindDefaultModuleRoot();

@@ -11,7 +11,9 @@ std::string ProfilePath() {
 std::optional<std::string> ReadProfileDirectory(const std::string& strProfilePath) {
     const CProfile profile = ReadProfileFile(strProfilePath).m_profile;
     const CProfileGroup* pGroup = profile.FindGroup("Settings");
-    return pGroup != nullptr ? pGroup->Value("Directory") : std::nullopt;
+    std::optional<std::string> strDirectory = pGroup != nullptr ? pGroup->Value("Directory") : std::nullopt;
+    if (strDirectory && strDirectory->empty()) return std::nullopt;
+    return strDirectory;
 }
 
 }  // namespace sorvanta

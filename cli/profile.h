@@ -12,8 +12,9 @@ namespace sorvanta {
 std::string ProfilePath();
 
 // The value of key Directory in group [Settings] of the profile, or nothing
-// when the file or the key is absent, or the file is not a profile (a first
-// start, for which the module root is searched for).
+// when the file or the key is absent, the value is empty, or the file is not
+// a profile (a first start, or none found then: the module root is searched
+// for).
 std::optional<std::string> ReadProfileDirectory(const std::string& strProfilePath);
 
 // The module root the desktop program's settings name, or nothing (a first

@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         case 1: {
             const auto parts = SplitAtNul(data, 4);
             const sorvanta::Reference reference = sorvanta::ParseReference(parts[0]);
-            const std::string passage = sorvanta::ExtractPassage(parts[1], reference, parts[2], parts[3]);
+            const std::string_view passage = sorvanta::ExtractPassage(parts[1], reference, parts[2], parts[3]);
             if (passage.size() > parts[1].size()) __builtin_trap();
             break;
         }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <string_view>
+#include <unordered_set>
 
 #include "lookup/bookresolver.h"
 #include "text/bytestring.h"
@@ -28,20 +29,22 @@ bool IsBookFileLine(std::string_view line, const CFolderFiles& files, TextEncodi
 std::vector<std::string> ListBookAbbreviations(const std::string& strIniPath, TextEncoding encoding) {
     const std::optional<CFileBytes> content = ReadFileNoCase(strIniPath);
     if (!content) return {};
-    const std::vector<std::string_view> lines = SplitTextLines(content->View());
     const CFolderFiles files(DirectoryOf(strIniPath));
     std::vector<std::string> abbreviations;
-    for (std::size_t i = 2; i < lines.size(); ++i) {
-        if (!IsBookFileLine(lines[i - 2], files, encoding)) continue;
-        std::string_view words = lines[i];
+    std::unordered_set<std::string_view> seen;  // views into the file's bytes, which outlive the list
+    CTextLines lines(content->View());
+    std::string_view twoAbove, oneAbove, line;
+    for (std::size_t nLine = 0; lines.Next(line); ++nLine, twoAbove = oneAbove, oneAbove = line) {
+        if (nLine < 2 || !IsBookFileLine(twoAbove, files, encoding)) continue;
+        std::string_view words = line;
         if (const std::size_t equals = words.find('='); equals != std::string_view::npos) {
             words.remove_prefix(equals + 1);
         }
         while (!(words = TrimLeft(words)).empty()) {
             const std::size_t end = std::min(words.find_first_of(" \t"), words.size());
-            std::string word(words.substr(0, end));
-            if (std::find(abbreviations.begin(), abbreviations.end(), word) == abbreviations.end()) {
-                abbreviations.push_back(std::move(word));
+            if (const std::string_view word = words.substr(0, end); seen.insert(word).second) {
+                abbreviations.emplace_back(word);
+                if (abbreviations.size() == kMostBookAbbreviations) return abbreviations;
             }
             words.remove_prefix(end);
         }

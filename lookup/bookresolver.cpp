@@ -92,6 +92,9 @@ std::string ResolveBookFile(std::string_view strVerse, const std::string& strIni
     if (!content) return {};
     const std::optional<std::string_view> fileName = FindBookFileName(content->View(), word, encoding);
     if (!fileName) return {};
+    // A name that leads out of the module's folder is never opened: the
+    // folder itself, from which no book is read, stands in for it.
+    if (!StaysInsideFolder(*fileName)) return DirectoryOf(strIniPath);
     return DirectoryOf(strIniPath) + ConvertText(*fileName, encoding, TextEncoding::Utf8);
 }
 

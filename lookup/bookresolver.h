@@ -20,6 +20,9 @@ std::string DirectoryOf(std::string_view strPath);
 // the text after the first "=" of that line two above, in the letters the
 // configuration file writes it in. The file is found whatever its letter case
 // when it is opened. The reference and the file are in the module's encoding.
+// An empty name, or one that leads outside the module's folder
+// (StaysInsideFolder), gives the folder itself: no book is read from it, and
+// the lookup reports it as a book file that cannot be opened.
 std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath,
                             TextEncoding encoding = TextEncoding::Cp1251);
 

@@ -22,6 +22,26 @@ std::pair<std::string_view, std::string_view> QuotationMarks(TextEncoding encodi
     return {"\xAB", "\xBB"};
 }
 
+// Appends the citation that FormatCitation gives to `citation`, building it in
+// place: a passage may be as large as its book.
+void AppendCitation(std::string& citation, std::string_view strReference, std::string_view strPassage,
+                    const CCitationStyle& style, TextEncoding encoding) {
+    const CCitationFrame frame = FrameOfCitation(style.m_format, strReference, encoding);
+    citation.append(frame.m_strBefore);
+    ForEachPassagePiece(strPassage, PassageScopeOf(strReference), [&](const CPassagePiece& piece) {
+        switch (piece.m_kind) {
+            case CPieceKind::Text: citation.append(piece.m_bytes); break;
+            case CPieceKind::LineBreak:
+                citation.append(style.m_bJoinLines ? std::string_view(" ") : piece.m_bytes);
+                break;
+            case CPieceKind::VerseNumber:
+                if (style.m_bVerseNumbers) citation.append(piece.m_bytes).append(" ");
+                break;
+        }
+    });
+    citation.append(frame.m_strAfter);
+}
+
 }  // namespace
 
 std::string_view CitationFormatName(CCitationFormat format) {
@@ -39,46 +59,37 @@ std::optional<CCitationFormat> CitationFormatByName(std::string_view name) {
 }
 
 std::string FormatQuotation(const LookupResult& result, const CCitationStyle& style) {
+    std::size_t nSize = 0;
+    for (const QuotationPart& part : result.m_arrParts)
+        nSize += part.m_strReference.size() + part.m_strPassage.size() + 8;
     std::string quotation;
+    quotation.reserve(nSize);
     for (const QuotationPart& part : result.m_arrParts) {
         if (!quotation.empty()) quotation += "\r\n";
-        quotation += FormatCitation(part.m_strReference, part.m_strPassage, style, result.m_encoding);
+        AppendCitation(quotation, part.m_strReference, part.m_strPassage, style, result.m_encoding);
     }
     return quotation;
 }
 
-std::string FrameCitation(CCitationFormat format, std::string_view strReference, std::string_view strText,
-                          TextEncoding encoding) {
-    std::string citation;
-    citation.reserve(strReference.size() + strText.size() + 8);
+CCitationFrame FrameOfCitation(CCitationFormat format, std::string_view strReference, TextEncoding encoding) {
+    const std::string strReferenceLast = " (" + std::string(strReference) + ")";
     switch (format) {
-        case CCitationFormat::ReferenceFirst: citation.append(strReference).append(". ").append(strText); break;
-        case CCitationFormat::ReferenceLast:
-            citation.append(strText).append(" (").append(strReference).append(")");
-            break;
+        case CCitationFormat::ReferenceFirst: return {std::string(strReference) + ". ", ""};
+        case CCitationFormat::ReferenceLast: return {"", strReferenceLast};
         case CCitationFormat::Quoted: {
             const auto [open, close] = QuotationMarks(encoding);
-            citation.append(open).append(strText).append(close).append(" (").append(strReference).append(")");
-            break;
+            return {std::string(open), std::string(close) + strReferenceLast};
         }
     }
-    return citation;
+    return {};
 }
 
 std::string FormatCitation(std::string_view strReference, std::string_view strPassage, const CCitationStyle& style,
                            TextEncoding encoding) {
-    std::string text;
-    text.reserve(strPassage.size());
-    for (const CPassagePiece& piece : SplitPassage(strPassage, PassageScopeOf(strReference))) {
-        switch (piece.m_kind) {
-            case CPieceKind::Text: text.append(piece.m_bytes); break;
-            case CPieceKind::LineBreak: text.append(style.m_bJoinLines ? std::string_view(" ") : piece.m_bytes); break;
-            case CPieceKind::VerseNumber:
-                if (style.m_bVerseNumbers) text.append(piece.m_bytes).append(" ");
-                break;
-        }
-    }
-    return FrameCitation(style.m_format, strReference, text, encoding);
+    std::string citation;
+    citation.reserve(strReference.size() + strPassage.size() + 8);
+    AppendCitation(citation, strReference, strPassage, style, encoding);
+    return citation;
 }
 
 }  // namespace sorvanta

@@ -34,13 +34,18 @@ std::string FormatCitation(std::string_view strReference, std::string_view strPa
                            TextEncoding encoding);
 
 // The quotation of a found request in `style`: each reference's citation,
-// joined by CR LF as the lookup joins them, in the module's encoding. With
-// the default style it is the lookup's own quotation, byte for byte.
+// joined by CR LF (the line break of the host's texts and of the plain-text
+// clipboard), in the module's encoding. With the default style it is each
+// reference as typed, ". " and its passage, byte for byte.
 std::string FormatQuotation(const LookupResult& result, const CCitationStyle& style);
 
-// Puts a reference and a text, each already in their final form, together in
-// `format`; the quotation marks are written in `encoding`.
-std::string FrameCitation(CCitationFormat format, std::string_view strReference, std::string_view strText,
-                          TextEncoding encoding);
+// What a citation in `format` puts before and after its text: the reference,
+// already in its final form, and the punctuation, the quotation marks written
+// in `encoding`. The text goes between the two unchanged.
+struct CCitationFrame {
+    std::string m_strBefore;
+    std::string m_strAfter;
+};
+CCitationFrame FrameOfCitation(CCitationFormat format, std::string_view strReference, TextEncoding encoding);
 
 }  // namespace sorvanta

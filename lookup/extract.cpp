@@ -26,8 +26,8 @@ std::size_t CountTo(CMarkerSearch& marker, int target, int& count, std::size_t& 
 
 }  // namespace
 
-std::string ExtractPassage(std::string_view strBook, const Reference& reference, std::string_view strChapterSign,
-                           std::string_view strVerseSign) {
+std::string_view ExtractPassage(std::string_view strBook, const Reference& reference, std::string_view strChapterSign,
+                                std::string_view strVerseSign) {
     CMarkerSearch chapterSign(strBook, strChapterSign);
     int chapterCount = 0;
     std::size_t searchFrom = 0;
@@ -37,7 +37,7 @@ std::string ExtractPassage(std::string_view strBook, const Reference& reference,
 
     if (reference.m_strFirstVerse.empty()) {
         const std::size_t start = cp == 0 ? 0 : cp - 1;
-        return std::string(strBook.substr(start, nc == kNone ? kNone : nc - start));
+        return strBook.substr(start, nc == kNone ? kNone : nc - start);
     }
 
     CMarkerSearch verseSign(strBook, strVerseSign);
@@ -57,7 +57,7 @@ std::string ExtractPassage(std::string_view strBook, const Reference& reference,
         if (vp >= nc) return {};  // the first verse lies beyond the chapter
         end = nc;                 // the request reaches the chapter's last verse
     }
-    return std::string(strBook.substr(vp, end - vp));
+    return strBook.substr(vp, end - vp);
 }
 
 }  // namespace sorvanta

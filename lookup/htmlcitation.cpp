@@ -13,47 +13,60 @@ std::string ToUtf8(std::string_view text, TextEncoding encoding) {
     return ConvertText(text, encoding, TextEncoding::Utf8);
 }
 
+void AppendEscapedHtml(std::string& html, std::string_view text) {
+    for (char ch : text) {
+        switch (ch) {
+            case '&': html += "&amp;"; break;
+            case '<': html += "&lt;"; break;
+            case '>': html += "&gt;"; break;
+            case '"': html += "&quot;"; break;
+            default: html += ch;
+        }
+    }
+}
+
+// Appends the citation that FormatCitationHtml gives to `html`, building it in
+// place: a passage may be as large as its book.
+void AppendCitationHtml(std::string& html, std::string_view strReference, std::string_view strPassage,
+                        const CCitationStyle& style, TextEncoding encoding) {
+    const std::string strReferenceHtml = "<b>" + EscapeHtml(ToUtf8(strReference, encoding)) + "</b>";
+    const CCitationFrame frame = FrameOfCitation(style.m_format, strReferenceHtml, TextEncoding::Utf8);
+    const std::string strUtf8Passage = ToUtf8(strPassage, encoding);
+    html.append(frame.m_strBefore);
+    ForEachPassagePiece(strUtf8Passage, PassageScopeOf(strReference), [&](const CPassagePiece& piece) {
+        switch (piece.m_kind) {
+            case CPieceKind::Text: AppendEscapedHtml(html, piece.m_bytes); break;
+            case CPieceKind::LineBreak:
+                if (style.m_bJoinLines) {
+                    html += ' ';
+                } else {
+                    for (auto n = std::count(piece.m_bytes.begin(), piece.m_bytes.end(), '\n'); n > 0; --n) {
+                        html += "<br>";
+                    }
+                }
+                break;
+            case CPieceKind::VerseNumber:
+                if (style.m_bVerseNumbers) html.append("<sup>").append(piece.m_bytes).append("</sup> ");
+                break;
+        }
+    });
+    html.append(frame.m_strAfter);
+}
+
 }  // namespace
 
 std::string EscapeHtml(std::string_view text) {
     std::string escaped;
     escaped.reserve(text.size());
-    for (char ch : text) {
-        switch (ch) {
-            case '&': escaped += "&amp;"; break;
-            case '<': escaped += "&lt;"; break;
-            case '>': escaped += "&gt;"; break;
-            case '"': escaped += "&quot;"; break;
-            default: escaped += ch;
-        }
-    }
+    AppendEscapedHtml(escaped, text);
     return escaped;
 }
 
 std::string FormatCitationHtml(std::string_view strReference, std::string_view strPassage, const CCitationStyle& style,
                                TextEncoding encoding) {
-    const std::string strUtf8Passage = ToUtf8(strPassage, encoding);
-    std::string text;
-    text.reserve(strUtf8Passage.size() + strUtf8Passage.size() / 8);
-    for (const CPassagePiece& piece : SplitPassage(strUtf8Passage, PassageScopeOf(strReference))) {
-        switch (piece.m_kind) {
-            case CPieceKind::Text: text += EscapeHtml(piece.m_bytes); break;
-            case CPieceKind::LineBreak:
-                if (style.m_bJoinLines) {
-                    text += ' ';
-                } else {
-                    for (auto n = std::count(piece.m_bytes.begin(), piece.m_bytes.end(), '\n'); n > 0; --n) {
-                        text += "<br>";
-                    }
-                }
-                break;
-            case CPieceKind::VerseNumber:
-                if (style.m_bVerseNumbers) text.append("<sup>").append(piece.m_bytes).append("</sup> ");
-                break;
-        }
-    }
-    const std::string strReferenceHtml = "<b>" + EscapeHtml(ToUtf8(strReference, encoding)) + "</b>";
-    return FrameCitation(style.m_format, strReferenceHtml, text, TextEncoding::Utf8);
+    std::string html;
+    AppendCitationHtml(html, strReference, strPassage, style, encoding);
+    return html;
 }
 
 std::string FormatQuotationHtml(const LookupResult& result, const CCitationStyle& style) {
@@ -61,7 +74,7 @@ std::string FormatQuotationHtml(const LookupResult& result, const CCitationStyle
     for (std::size_t i = 0; i < result.m_arrParts.size(); ++i) {
         if (i > 0) html += "<br>";
         const QuotationPart& part = result.m_arrParts[i];
-        html += FormatCitationHtml(part.m_strReference, part.m_strPassage, style, result.m_encoding);
+        AppendCitationHtml(html, part.m_strReference, part.m_strPassage, style, result.m_encoding);
     }
     return html;
 }

@@ -15,10 +15,6 @@ namespace sorvanta {
 
 namespace {
 
-// Between the quotations of a request with several references: the line
-// break of the host's texts and of the plain-text clipboard.
-constexpr std::string_view kQuotationBreak = "\r\n";
-
 // One reference, in the module's encoding; the quotation starts with `strShown`.
 LookupResult LookUpReference(std::string_view strVerse, std::string_view strShown, const std::string& strIniPath,
                              const ModuleMarkers& markers, TextEncoding encoding) {
@@ -36,13 +32,11 @@ LookupResult LookUpReference(std::string_view strVerse, std::string_view strShow
     }
 
     const Reference reference = ParseReference(strVerse, encoding);
-    const std::string strPassage = ExtractPassage(text, reference, markers.m_strChapterSign, markers.m_strVerseSign);
-    std::string strText = CleanPassage(strPassage, reference.m_strFirstVerse);
+    const std::string_view passage = ExtractPassage(text, reference, markers.m_strChapterSign, markers.m_strVerseSign);
+    std::string strText = CleanPassage(passage, reference.m_strFirstVerse);
     if (strText.empty()) return result;
 
     result.m_outcome = LookupOutcome::Found;
-    result.m_strQuotation.reserve(strShown.size() + 2 + strText.size());
-    result.m_strQuotation.append(strShown).append(". ").append(strText);
     result.m_arrParts.push_back({std::string(strShown), std::move(strText)});
     return result;
 }
@@ -52,7 +46,7 @@ LookupResult LookUpReference(std::string_view strVerse, std::string_view strShow
 // tells what the form typed found.
 LookupResult LookUpPart(const RequestPart& part, const std::string& strIniPath, const ModuleMarkers& markers,
                         TextEncoding encoding) {
-    const LookupResult typed = LookUpReference(part.m_strLookedUp, part.m_strShown, strIniPath, markers, encoding);
+    LookupResult typed = LookUpReference(part.m_strLookedUp, part.m_strShown, strIniPath, markers, encoding);
     if (typed.m_outcome == LookupOutcome::Found) return typed;
     const std::string strUsual = UsualForm(part.m_strLookedUp, encoding);
     if (strUsual == Trim(part.m_strLookedUp)) return typed;
@@ -76,12 +70,9 @@ LookupResult LookUp(std::string_view strVerse, const std::string& strIniPath, co
         LookupResult partResult = LookUpPart(part, strIniPath, markers, moduleEncoding);
         if (partResult.m_outcome != LookupOutcome::Found) {
             result.m_outcome = partResult.m_outcome;
-            result.m_strQuotation.clear();
             result.m_arrParts.clear();
             return result;
         }
-        if (!result.m_strQuotation.empty()) result.m_strQuotation += kQuotationBreak;
-        result.m_strQuotation += partResult.m_strQuotation;
         result.m_arrParts.push_back(std::move(partResult.m_arrParts.front()));
     }
     result.m_outcome = LookupOutcome::Found;

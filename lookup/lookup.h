@@ -23,11 +23,11 @@ struct QuotationPart {
     std::string m_strPassage;
 };
 
+// The quotation of a found request (FormatQuotation in the default style) is
+// each reference as typed + ". " + its cleaned passage, in the order typed,
+// joined by CR LF.
 struct LookupResult {
     LookupOutcome m_outcome = LookupOutcome::NotFound;
-    // Typed reference + ". " + cleaned passage; for several references one
-    // such quotation each, in the order typed, joined by CR LF.
-    std::string m_strQuotation;
     std::vector<QuotationPart> m_arrParts;           // what the quotation is made of, one per reference
     TextEncoding m_encoding = TextEncoding::Cp1251;  // of the quotation and its parts: the module's
 };

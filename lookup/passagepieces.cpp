@@ -27,33 +27,32 @@ CPassageScope PassageScopeOf(std::string_view strReference) {
     return reference.m_strLastVerse.empty() ? CPassageScope::Verse : CPassageScope::Range;
 }
 
-std::vector<CPassagePiece> SplitPassage(std::string_view strPassage, CPassageScope scope) {
-    std::vector<CPassagePiece> pieces;
+void ForEachPassagePiece(std::string_view strPassage, CPassageScope scope,
+                         const std::function<void(const CPassagePiece&)>& visit) {
     std::size_t pos = 0;
     bool bVerseMayBegin = scope == CPassageScope::Chapter;
     while (pos < strPassage.size()) {
         if (bVerseMayBegin) {
             const std::size_t length = VerseNumberLength(strPassage.substr(pos));
             if (length != 0) {
-                pieces.push_back({CPieceKind::VerseNumber, strPassage.substr(pos, length)});
+                visit({CPieceKind::VerseNumber, strPassage.substr(pos, length)});
                 pos += length + 1;
             }
         }
         const std::size_t lineFeed = strPassage.find('\n', pos);
         if (lineFeed == std::string_view::npos) {
-            if (pos < strPassage.size()) pieces.push_back({CPieceKind::Text, strPassage.substr(pos)});
+            if (pos < strPassage.size()) visit({CPieceKind::Text, strPassage.substr(pos)});
             break;
         }
         std::size_t breakStart = lineFeed;
         while (breakStart > pos && IsWhiteSpace(strPassage[breakStart - 1])) --breakStart;
         std::size_t breakEnd = lineFeed + 1;
         while (breakEnd < strPassage.size() && IsWhiteSpace(strPassage[breakEnd])) ++breakEnd;
-        if (breakStart > pos) pieces.push_back({CPieceKind::Text, strPassage.substr(pos, breakStart - pos)});
-        pieces.push_back({CPieceKind::LineBreak, strPassage.substr(breakStart, breakEnd - breakStart)});
+        if (breakStart > pos) visit({CPieceKind::Text, strPassage.substr(pos, breakStart - pos)});
+        visit({CPieceKind::LineBreak, strPassage.substr(breakStart, breakEnd - breakStart)});
         pos = breakEnd;
         bVerseMayBegin = scope != CPassageScope::Verse;
     }
-    return pieces;
 }
 
 }  // namespace sorvanta

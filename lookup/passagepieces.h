@@ -2,8 +2,8 @@
 // that begin its lines, so that a citation can restyle each of them.
 #pragma once
 
+#include <functional>
 #include <string_view>
-#include <vector>
 
 namespace sorvanta {
 
@@ -28,11 +28,13 @@ struct CPassagePiece {
 };
 
 // Cuts the passage into pieces that give back every byte of it once a blank
-// is put after each verse number.
+// is put after each verse number, and hands them to `visit` in order, one at
+// a time (a whole chapter may have millions).
 // A verse number is a run of digits followed by a blank at the start of a
 // line: after any line break of a range, and also at the very start of a
 // whole chapter. Only ASCII bytes are looked at, so the passage may be in
 // code page 1251 or UTF-8.
-std::vector<CPassagePiece> SplitPassage(std::string_view strPassage, CPassageScope scope);
+void ForEachPassagePiece(std::string_view strPassage, CPassageScope scope,
+                         const std::function<void(const CPassagePiece&)>& visit);
 
 }  // namespace sorvanta

@@ -11,8 +11,9 @@ namespace sorvanta {
 
 namespace {
 
+// The value names UTF-8; a "//" after it begins a comment.
 bool NamesUtf8(std::string_view value) {
-    const std::string upper = MakeUpper(value);
+    const std::string upper = MakeUpper(Trim(value.substr(0, CommentPosition(value))));
     return upper == "UTF-8" || upper == "UTF8";
 }
 

@@ -15,6 +15,23 @@ namespace sorvanta {
 
 namespace {
 
+// The longest quotation shown whole, in bytes: far above any real chapter,
+// and still quick for the edit to lay out.
+constexpr std::size_t kLongestShown = std::size_t{256} << 10;
+
+// The beginning of a quotation too long to show, ending on a character's
+// border, under a note that says so.
+QString ShortenedText(std::string_view quotation, TextEncoding encoding) {
+    std::size_t nShown = kLongestShown;
+    if (encoding == TextEncoding::Utf8) {
+        while (nShown > 0 && (static_cast<unsigned char>(quotation[nShown]) & 0xC0) == 0x80) --nShown;
+    }
+    return QStringLiteral(
+               "[Цитата слишком длинная, чтобы показать её всю: здесь только её начало, и править её "
+               "нельзя. «Копировать» скопирует её целиком.]\n\n") +
+           ToQString(quotation.substr(0, nShown), encoding) + QStringLiteral("…");
+}
+
 // The line end a quotation uses: CR LF unless it has a bare LF and no CR LF.
 std::string LineEndOf(const std::string& strText) {
     const bool bHasCrLf = strText.find("\r\n") != std::string::npos;
@@ -55,16 +72,19 @@ QPlainTextEdit* CCopyDlg::TextEdit() const {
 void CCopyDlg::UpdateData(bool bSaveAndValidate) {
     if (bSaveAndValidate) {
         m_bDontShow = m_pUi->checkDontShow->isChecked() ? 1 : 0;
-        m_strText = FromQString(EditText(m_pUi->m_wndText, m_strLineEnd), m_encoding);
+        if (!m_bShortened) m_strText = FromQString(EditText(m_pUi->m_wndText, m_strLineEnd), m_encoding);
     } else {
         m_pUi->checkDontShow->setChecked(m_bDontShow != 0);
-        m_pUi->m_wndText->setPlainText(ToQString(m_strText, m_encoding));
+        m_pUi->m_wndText->setPlainText(m_bShortened ? ShortenedText(m_strText, m_encoding)
+                                                    : ToQString(m_strText, m_encoding));
     }
 }
 
 bool CCopyDlg::OnInitDialog() {
     m_strText = m_strPassage;
     m_strLineEnd = LineEndOf(m_strText);
+    m_bShortened = m_strText.size() > kLongestShown;
+    m_pUi->m_wndText->setReadOnly(m_bShortened);
     UpdateData(false);
     m_pUi->checkDontShow->setFocus();  // the first control of the tab order
     return true;

@@ -1,13 +1,15 @@
 // One running program per user and display: a lock file says who runs, and
 // a local socket lets a later start ask the running one to show its window
-// or to do what one of its hot keys does.
+// or to do what one of its hot keys does. The socket is in the abstract
+// namespace under a short name made from the lock's path, so it works
+// however long the runtime folder's path is.
 #pragma once
 
 #include <QLocalServer>
-#include <QLockFile>
 #include <QObject>
 #include <QString>
 
+#include "platform/runlock.h"
 #include "session/startrequest.h"
 
 namespace sorvanta {
@@ -19,9 +21,10 @@ public:
     // user and the display, so each user on each display runs one program.
     explicit CSingleInstance(const QString& strKey = DefaultKey());
 
-    // True when this process is now the one that runs. False when another
-    // already does; it has then been sent `request`. A lock left behind by a
-    // program that died is taken over.
+    // True when this process is to run: it holds the lock, or the lock
+    // cannot be had for any reason but another live program (this one then
+    // runs unguarded), or the program that holds it does not answer. False
+    // when another runs and has been sent `request`.
     bool Acquire(CInstanceRequest request = CInstanceRequest::Show);
 
     // Sends the request to the program that runs; false when none takes it.
@@ -34,10 +37,11 @@ signals:
     void HotKeyRequested(int nId);
 
 private:
+    void Listen();
     void OnRequest(const QByteArray& line);
 
     QString m_strSocket;
-    QLockFile m_lock;
+    CRunLock m_lock;
     QLocalServer m_server;
 };
 

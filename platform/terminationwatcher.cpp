@@ -34,11 +34,13 @@ CTerminationWatcher::CTerminationWatcher() {
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGTERM, &action, nullptr);
     ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGHUP, &action, nullptr);
 }
 
 CTerminationWatcher::~CTerminationWatcher() {
     std::signal(SIGTERM, SIG_DFL);
     std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGHUP, SIG_DFL);
     delete m_pNotifier;
     for (int& fd : g_signalPipe) {
         if (fd >= 0) ::close(fd);

@@ -1,4 +1,5 @@
-// Turns SIGTERM and SIGINT into a Qt signal on the user-interface thread.
+// Turns SIGTERM, SIGINT and SIGHUP (the terminal or the session has gone)
+// into a Qt signal on the user-interface thread.
 #pragma once
 
 #include <QObject>

@@ -21,6 +21,12 @@ std::filesystem::path FollowedPath(const std::string& strPath) {
     return error ? std::filesystem::absolute(path, error) : target;
 }
 
+bool IsDanglingLink(const std::string& strPath) {
+    std::error_code error;
+    const std::filesystem::path path = PathFromUtf8(strPath);
+    return std::filesystem::is_symlink(path, error) && !std::filesystem::exists(path, error);
+}
+
 void RemoveUnfinishedWrites(const std::string& strPath) {
     const std::filesystem::path target = FollowedPath(strPath);
     const std::string strPrefix = Utf8FromPath(target.filename()) + std::string(kNewFileMark);

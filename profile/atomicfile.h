@@ -24,14 +24,18 @@ struct CFileWrite {
 // step, and only then renames it over the old file. A symbolic link is
 // followed, so the file it names is replaced and the link stays. The new
 // file gets the old one's permissions (owner only for a new one). When any
-// step fails, or `strPath` names something other than a regular file, the
-// old file stays as it was and the new one is removed.
+// step fails, or `strPath` names something other than a regular file, a file
+// that may not be written (read-only) or a link that names no file, what
+// stands at the name stays as it was and the new file is removed.
 CFileWrite WriteFileAtomically(const std::string& strPath, std::string_view contents);
 
 // Removes the new files that writes of this file cut off by a kill left
 // beside it ("<name>.new-XXXXXX"), once they are a minute old: by then no
 // write of them is under way.
 void RemoveUnfinishedWrites(const std::string& strPath);
+
+// Whether `strPath` is a symbolic link that names no file.
+bool IsDanglingLink(const std::string& strPath);
 
 // The file a symbolic link names, or the path itself, made absolute.
 std::filesystem::path FollowedPath(const std::string& strPath);

@@ -22,6 +22,12 @@ CFileWrite Failure(std::string strFailure) {
     return {false, std::move(strFailure)};
 }
 
+// Whether the file's permissions let this user write it; a file without any
+// write permission counts as read-only for the superuser too.
+bool MayBeWritten(const std::filesystem::path& file, const struct stat& info) {
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && ::access(file.c_str(), W_OK) == 0;
+}
+
 bool WriteAll(int fd, std::string_view contents) {
     while (!contents.empty()) {
         const ssize_t written = ::write(fd, contents.data(), contents.size());
@@ -50,11 +56,13 @@ std::string FillAndClose(int fd, std::optional<mode_t> mode, std::string_view co
 }  // namespace
 
 CFileWrite WriteFileAtomically(const std::string& strPath, std::string_view contents) {
+    if (IsDanglingLink(strPath)) return Failure("it is a symbolic link that names no file");
     const std::filesystem::path target = FollowedPath(strPath);
     std::optional<mode_t> mode;
     struct stat info {};
     if (::stat(target.c_str(), &info) == 0) {
         if (!S_ISREG(info.st_mode)) return Failure("it is not a regular file");
+        if (!MayBeWritten(target, info)) return Failure("the file is read-only");
         mode = info.st_mode & 07777;
     } else if (errno != ENOENT) {
         return Failure(Describe("looking at the old file", errno));

@@ -44,10 +44,14 @@ bool WriteAll(HANDLE hFile, std::string_view contents) {
 }  // namespace
 
 CFileWrite WriteFileAtomically(const std::string& strPath, std::string_view contents) {
+    if (IsDanglingLink(strPath)) return Failure("it is a symbolic link that names no file");
     const std::filesystem::path target = FollowedPath(strPath);
     const DWORD nAttributes = ::GetFileAttributesW(target.c_str());
     if (nAttributes != INVALID_FILE_ATTRIBUTES && (nAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return Failure("it is not a regular file");
+    }
+    if (nAttributes != INVALID_FILE_ATTRIBUTES && (nAttributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        return Failure("the file is read-only");
     }
     std::error_code error;
     std::filesystem::create_directories(target.parent_path(), error);

@@ -40,9 +40,8 @@ std::string CProfile::Text() const {
 }
 
 std::size_t CProfile::FindGroupIndex(std::string_view name) const {
-    std::size_t index = 0;
-    while (index < m_arrGroups.size() && m_arrGroups[index].Name() != name) ++index;
-    return index;
+    const auto it = m_mapGroupOfName.find(name);
+    return it == m_mapGroupOfName.end() ? m_arrGroups.size() : it->second;
 }
 
 const CProfileGroup* CProfile::FindGroup(std::string_view name) const {
@@ -52,7 +51,9 @@ const CProfileGroup* CProfile::FindGroup(std::string_view name) const {
 
 CProfileGroup& CProfile::Group(std::string_view name) {
     const std::size_t index = FindGroupIndex(name);
-    return index < m_arrGroups.size() ? m_arrGroups[index] : m_arrGroups.emplace_back(std::string(name));
+    if (index < m_arrGroups.size()) return m_arrGroups[index];
+    m_mapGroupOfName.emplace(name, index);
+    return m_arrGroups.emplace_back(std::string(name));
 }
 
 }  // namespace sorvanta

@@ -8,13 +8,14 @@
 #include <string_view>
 #include <vector>
 
+#include "profile/nameindex.h"
 #include "profile/profilegroup.h"
 
 namespace sorvanta {
 
 class CProfile {
 public:
-    CProfile() : m_arrGroups{CProfileGroup("")} {}
+    CProfile() : m_arrGroups{CProfileGroup("")}, m_mapGroupOfName{{"", 0}} {}
 
     // The profile that `text` holds, or nothing when it cannot be parsed: it
     // holds a NUL byte, or a line starting with "[" lacks its closing "]".
@@ -37,6 +38,7 @@ private:
     // The first group, named "", holds the lines before any group line and
     // is written without one.
     std::vector<CProfileGroup> m_arrGroups;
+    CNameIndex m_mapGroupOfName;  // the index of each group
 };
 
 }  // namespace sorvanta

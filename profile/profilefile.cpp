@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <string>
 
 #include "text/filereading.h"
 #include "text/filesystem.h"
@@ -50,6 +51,15 @@ CProfileFile ReadProfileFile(const std::string& strPath) {
     std::optional<CProfile> profile = CProfile::Parse(content->View());
     if (!profile) return {ProfileFileState::Broken, {}};
     return {ProfileFileState::Read, std::move(*profile)};
+}
+
+CFileWrite WriteProfileFile(const std::string& strPath, const CProfile& profile) {
+    const std::string text = profile.Text();
+    if (text.size() > kMaxProfileSize) {
+        return {false, "the profile would be " + std::to_string(text.size()) + " bytes, more than the " +
+                           std::to_string(kMaxProfileSize) + " a profile is read with"};
+    }
+    return WriteFileAtomically(strPath, text);
 }
 
 std::string KeepProfileAside(const std::string& strPath) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "profile/atomicfile.h"
 #include "profile/profile.h"
 
 namespace sorvanta {
@@ -14,7 +15,8 @@ namespace sorvanta {
 // + "/Sorvanta/" + name + ".conf".
 std::string ProfilePathOf(std::string_view application);
 
-// A profile is a few kilobytes; a larger file is not one.
+// A profile is a few kilobytes; a larger file is not one, and the program
+// never writes one.
 inline constexpr std::size_t kMaxProfileSize = 1024 * 1024;
 
 enum class ProfileFileState {
@@ -31,6 +33,11 @@ struct CProfileFile {
 };
 
 CProfileFile ReadProfileFile(const std::string& strPath);
+
+// Replaces the file with the profile's text (WriteFileAtomically), unless the
+// text is larger than kMaxProfileSize: such a file would not be read back,
+// so the old one stays.
+CFileWrite WriteProfileFile(const std::string& strPath, const CProfile& profile);
 
 // Renames the file to "<path>.broken-<local time YYYYMMDD-HHMMSS>", with
 // "-1", "-2" ... added should that name be taken. The new name, or "" when

@@ -5,9 +5,8 @@
 namespace sorvanta {
 
 std::size_t CProfileGroup::FindLine(std::string_view key) const {
-    std::size_t index = 0;
-    while (index < m_arrLines.size() && m_arrLines[index].m_strKey != key) ++index;
-    return index;
+    const auto it = m_mapLineOfKey.find(key);
+    return it == m_mapLineOfKey.end() ? m_arrLines.size() : it->second;
 }
 
 std::optional<std::string> CProfileGroup::Value(std::string_view key) const {
@@ -29,8 +28,9 @@ void CProfileGroup::SetValue(std::string_view key, std::string_view value) {
     AddWrittenValue(key, EscapeIniValue(value));
 }
 
-void CProfileGroup::RemoveValue(std::string_view key) {
-    std::erase_if(m_arrLines, [key](const CLine& line) { return line.m_strKey == key; });
+void CProfileGroup::RemoveValues() {
+    std::erase_if(m_arrLines, [](const CLine& line) { return !line.m_strKey.empty(); });
+    m_mapLineOfKey.clear();
 }
 
 void CProfileGroup::AddWrittenValue(std::string_view key, std::string_view written) {
@@ -38,6 +38,7 @@ void CProfileGroup::AddWrittenValue(std::string_view key, std::string_view writt
     if (index < m_arrLines.size()) {
         m_arrLines[index].m_strWritten = written;
     } else {
+        m_mapLineOfKey.emplace(key, m_arrLines.size());
         m_arrLines.push_back(CLine{std::string(key), std::string(written)});
     }
 }

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "profile/nameindex.h"
+
 namespace sorvanta {
 
 class CProfile;
@@ -30,7 +32,8 @@ public:
     // breaks or blanks at its ends, not starting with "[", ";" or "#". A new
     // key goes after the others.
     void SetValue(std::string_view key, std::string_view value);
-    void RemoveValue(std::string_view key);
+    // Removes every key with its value; other lines stay.
+    void RemoveValues();
 
 private:
     friend class CProfile;
@@ -49,6 +52,7 @@ private:
 
     std::string m_strName;
     std::vector<CLine> m_arrLines;
+    CNameIndex m_mapLineOfKey;  // the index of each key's line
 };
 
 }  // namespace sorvanta

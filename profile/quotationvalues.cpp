@@ -1,8 +1,6 @@
 #include "profile/quotationvalues.h"
 
-#include <algorithm>
-
-#include "text/codec.h"
+#include <cstddef>
 
 namespace sorvanta {
 
@@ -60,23 +58,18 @@ std::vector<std::string> LoadHistory(const CProfile& profile) {
     std::vector<std::string> arrHistory;
     const CProfileGroup* pGroup = profile.FindGroup(kHistoryGroup);
     if (pGroup == nullptr) return arrHistory;
-    for (const auto& [key, value] : pGroup->Values()) arrHistory.push_back(Utf8ToCp1251(value));
+    for (auto& [key, value] : pGroup->Values()) arrHistory.push_back(std::move(value));
     if (arrHistory.size() > kHistoryLength) arrHistory.erase(arrHistory.begin(), arrHistory.end() - kHistoryLength);
     return arrHistory;
 }
 
 void StoreHistory(CProfile& profile, const std::vector<std::string>& arrHistory) {
-    std::vector<std::pair<std::string, std::string>> entries;
     const std::size_t nFirst = arrHistory.size() > kHistoryLength ? arrHistory.size() - kHistoryLength : 0;
-    for (std::size_t i = nFirst; i < arrHistory.size(); ++i) {
-        entries.emplace_back(std::to_string(i - nFirst + 1), Cp1251ToUtf8(arrHistory[i]));
-    }
-    // An unchanged history stays exactly as it was written.
-    const CProfileGroup* pExisting = profile.FindGroup(kHistoryGroup);
-    if (pExisting == nullptr ? entries.empty() : pExisting->Values() == entries) return;
+    const std::vector<std::string> arrKept(arrHistory.begin() + static_cast<std::ptrdiff_t>(nFirst), arrHistory.end());
+    if (LoadHistory(profile) == arrKept) return;
     CProfileGroup& group = profile.Group(kHistoryGroup);
-    for (const auto& [key, value] : group.Values()) group.RemoveValue(key);
-    for (const auto& [key, value] : entries) group.SetValue(key, value);
+    group.RemoveValues();
+    for (std::size_t i = 0; i < arrKept.size(); ++i) group.SetValue(std::to_string(i + 1), arrKept[i]);
 }
 
 }  // namespace sorvanta

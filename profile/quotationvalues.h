@@ -16,15 +16,20 @@ struct CQuotationValues {
     int m_bHtml = 1;
 };
 
-// At most this many references are kept, the newest.
+// At most this many references are kept, the newest. A reference of more
+// than kMaxHistoryEntry characters is not kept at all: the history never
+// makes the profile larger than its reader accepts.
 inline constexpr std::size_t kHistoryLength = 100;
+inline constexpr std::size_t kMaxHistoryEntry = 1000;
 
 // Each value with its default when it is absent or not understood.
 CQuotationValues LoadQuotationValues(const CProfile& profile);
 void StoreQuotationValues(CProfile& profile, const CQuotationValues& values);
 
-// The references in the order they were typed, code page 1251 (stored as
-// UTF-8); storing keeps the newest kHistoryLength.
+// The references in the order they were typed, as the profile keeps them
+// (UTF-8; a hand-written entry as it stands, whatever its bytes); loading
+// keeps the newest kHistoryLength. Storing a history equal to the one loaded
+// leaves the group exactly as it was written.
 std::vector<std::string> LoadHistory(const CProfile& profile);
 void StoreHistory(CProfile& profile, const std::vector<std::string>& arrHistory);
 

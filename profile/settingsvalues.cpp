@@ -55,14 +55,9 @@ CSettingsValues LoadSettingsValues(const CProfile& profile) {
     return values;
 }
 
-bool HasModuleRoot(const CProfile& profile) {
-    const CProfileGroup* pGroup = profile.FindGroup(kGroup);
-    return pGroup != nullptr && pGroup->Value(kDirectory).has_value();
-}
-
 void StoreSettingsValues(CProfile& profile, const CSettingsValues& values) {
     CProfileGroup& group = profile.Group(kGroup);
-    group.SetValue(kDirectory, values.m_strDirectory);
+    if (!values.m_strDirectory.empty()) group.SetValue(kDirectory, values.m_strDirectory);
     group.SetValue(kTrayDef, std::to_string(values.m_bTrayDef));
     group.SetValue(kShowDlg, std::to_string(values.m_bShowDlg));
     group.SetValue(kHotkeyLaunch, std::to_string(ProfileIntOfChar(values.m_chHotkeyLaunch)));

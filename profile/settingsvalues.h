@@ -24,12 +24,12 @@ int ProfileIntOfChar(char ch);
 char CharOfProfileInt(int nValue);
 
 // The five values, each with its default when it is absent, and an integer
-// value also when it is not a decimal integer of 32 bits ("abc", "12x").
+// value also when it is not a decimal integer of 32 bits ("abc", "12x"). A
+// module root absent or empty is one never chosen: a first start.
 CSettingsValues LoadSettingsValues(const CProfile& profile);
-// Whether the profile names a module root at all (an empty one counts): a
-// profile without one is a first start.
-bool HasModuleRoot(const CProfile& profile);
-// Sets all five values, changed or not; every other line stays.
+// Sets the values, changed or not; every other line stays. An empty module
+// root is a root never chosen and is not written: the next start searches
+// for one again.
 void StoreSettingsValues(CProfile& profile, const CSettingsValues& values);
 
 }  // namespace sorvanta

@@ -37,7 +37,7 @@ bool CProfileFileStore::Update(const std::function<void(CProfile&)>& change) {
     std::optional<CProfile> profile = ReadForUse();
     if (!profile) return false;
     change(*profile);
-    const CFileWrite write = WriteFileAtomically(m_strPath, profile->Text());
+    const CFileWrite write = WriteProfileFile(m_strPath, *profile);
     if (!write.m_bWritten) m_log("the settings could not be written to \"" + m_strPath + "\" - " + write.m_strFailure);
     return write.m_bWritten;
 }

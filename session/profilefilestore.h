@@ -22,10 +22,11 @@ public:
 
     // Writes every group, known or not, in one atomic replacement of the file.
     // A file that cannot be parsed is kept aside first; one that cannot be
-    // read, or is no regular file, is never replaced.
+    // read, is no regular file, may not be written or would grow past what a
+    // profile is read with, is never replaced.
     bool Update(const std::function<void(CProfile&)>& change) override;
 
-    const std::string& Path() const { return m_strPath; }
+    std::string Where() const override { return m_strPath; }
 
 private:
     // The profile to start from, or nothing when the file must not be replaced.

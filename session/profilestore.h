@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "profile/profile.h"
 
@@ -20,6 +21,10 @@ public:
     // Reads the profile again, lets `change` set its values and writes them
     // back. False when it was not written; the store then keeps what it had.
     virtual bool Update(const std::function<void(CProfile&)>& change) = 0;
+
+    // Where the profile is kept, as the person is told it (UTF-8): a file's
+    // path, a registry key.
+    virtual std::string Where() const = 0;
 };
 
 }  // namespace sorvanta

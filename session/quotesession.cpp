@@ -4,6 +4,7 @@
 #include "lookup/citation.h"
 #include "lookup/htmlcitation.h"
 #include "profile/settingsvalues.h"
+#include "text/codec.h"
 
 namespace sorvanta {
 
@@ -12,7 +13,7 @@ void CQuoteSession::LoadSettings() {
     m_settings = LoadSettingsValues(profile);
     m_quotation = LoadQuotationValues(profile);
     m_arrHistory = LoadHistory(profile);
-    if (!HasModuleRoot(profile)) {
+    if (m_settings.m_strDirectory.empty()) {
         m_settings.m_strDirectory = m_findModuleRoot();
         if (!m_settings.m_strDirectory.empty()) SaveSettings();
     }
@@ -51,16 +52,22 @@ std::vector<std::string> CQuoteSession::BookAbbreviations() const {
 COkResult CQuoteSession::OnOK(std::string_view strVerse) {
     const std::string strIni =
         m_nSelected < 0 ? std::string() : m_catalogue.m_arrModuleIni[static_cast<std::size_t>(m_nSelected)];
-    const LookupResult result = LookUp(strVerse, strIni, m_markers, SelectedEncoding());
+    LookupResult result = LookUp(strVerse, strIni, m_markers, SelectedEncoding());
     COkResult ok;
     ok.m_arrMessages = LookupMessages(result.m_outcome);
     if (result.m_outcome != LookupOutcome::Found) return ok;
-    AddToHistory(std::string(strVerse));
+    // The history is written at once: a program that is killed keeps it.
+    if (strVerse.size() <= kMaxHistoryEntry) {
+        AddToHistory(Cp1251ToUtf8(strVerse));
+        SaveSettings();
+    }
+    // A quotation may be as large as its book: the passages it was made of go
+    // as soon as it is made.
     ok.m_strQuotation = FormatQuotation(result, m_quotation.m_style);
     ok.m_encoding = result.m_encoding;
     if (m_quotation.m_bHtml != 0) ok.m_strHtml = FormatQuotationHtml(result, m_quotation.m_style);
+    result.m_arrParts.clear();
     ok.m_step = m_settings.m_bShowDlg != 0 ? COkStep::ShowQuoteWindow : COkStep::CopiedWithoutWindow;
-    SaveSettings();  // the history
     return ok;
 }
 
@@ -77,14 +84,15 @@ void CQuoteSession::ClearHistory() {
     SaveSettings();
 }
 
-void CQuoteSession::ApplySettings(const CSettingsValues& values, const CQuotationValues& quotation) {
+std::string CQuoteSession::ApplySettings(const CSettingsValues& values, const CQuotationValues& quotation) {
     m_settings = values;
     m_quotation = quotation;
-    SaveSettings();
+    // They hold only until the program ends.
+    return SaveSettings() ? std::string() : "Не удалось сохранить настройки в «" + m_store.Where() + "».";
 }
 
-void CQuoteSession::AddToHistory(const std::string& strVerse) {
-    m_arrHistory.push_back(strVerse);
+void CQuoteSession::AddToHistory(std::string strEntry) {
+    m_arrHistory.push_back(std::move(strEntry));
     if (m_arrHistory.size() > kHistoryLength) m_arrHistory.erase(m_arrHistory.begin());
 }
 

@@ -37,19 +37,23 @@ class CQuoteSession {
 public:
     explicit CQuoteSession(CProfileStore& store) : m_store(store) {}
 
-    CSettingsValues m_settings;             // the five settings
-    CQuotationValues m_quotation;           // how quotations are put together and copied
-    std::vector<std::string> m_arrHistory;  // the references found, oldest first (code page 1251)
-    ModuleCatalogue m_catalogue;            // the modules of the last scan
-    int m_nSelected = -1;                   // index into the catalogue, -1 for none
-    ModuleMarkers m_markers;                // of the selected module
+    CSettingsValues m_settings;    // the five settings
+    CQuotationValues m_quotation;  // how quotations are put together and copied
+    // The references found, oldest first, as the profile keeps them (UTF-8;
+    // a hand-written entry as it stands).
+    std::vector<std::string> m_arrHistory;
+    ModuleCatalogue m_catalogue;  // the modules of the last scan
+    int m_nSelected = -1;         // index into the catalogue, -1 for none
+    ModuleMarkers m_markers;      // of the selected module
     // Where a first start looks for the host's modules; "" when it finds none.
     std::function<std::string()> m_findModuleRoot = [] { return std::string(); };
 
-    // Reads the profile. A first start (no module root stored) takes the root
-    // that m_findModuleRoot gives, as if chosen in the settings, and keeps it.
+    // Reads the profile. Without a module root (a first start, or none found
+    // before) the root that m_findModuleRoot gives is taken, as if chosen in
+    // the settings, and kept.
     void LoadSettings();
-    // Writes the settings, the quotation values and the history at once.
+    // Writes the settings, the quotation values and the history at once;
+    // false when the store could not keep them.
     bool SaveSettings();
 
     // Lists the modules of the root; selects the first and reads its markers.
@@ -61,7 +65,8 @@ public:
     TextEncoding SelectedEncoding() const;
 
     // The OK command for the typed reference (code page 1251). A found one
-    // goes into the history.
+    // goes into the history, which is kept at once, unless it is longer than
+    // kMaxHistoryEntry.
     COkResult OnOK(std::string_view strVerse);
     // The quote window ended; only a copy (OK) applies its check box.
     void QuoteWindowEnded(bool bCopied, int bDontShow);
@@ -69,11 +74,13 @@ public:
     // Empties the history and keeps that.
     void ClearHistory();
     // "Записать" in the settings dialog: the values replace the old ones and
-    // are kept; the caller then registers the hot keys and rescans.
-    void ApplySettings(const CSettingsValues& values, const CQuotationValues& quotation);
+    // are kept; the caller shows what is returned, the message (UTF-8) when
+    // they could not be kept, then registers the hot keys and rescans.
+    std::string ApplySettings(const CSettingsValues& values, const CQuotationValues& quotation);
 
-private:
-    void AddToHistory(const std::string& strVerse);
+    // Adds an entry (as the profile keeps it) to the history, whose oldest
+    // entry goes past kHistoryLength.
+    void AddToHistory(std::string strEntry);
 
     CProfileStore& m_store;
 };

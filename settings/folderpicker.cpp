@@ -11,6 +11,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "settings/settingsmessages.h"
 #include "text/bytestring.h"
 #include "ui/messagebox.h"
 #include "ui/qtext.h"
@@ -81,7 +82,7 @@ public:
             if (folder.isDir()) Select(folder.absoluteFilePath());
             if (!folder.isDir() ||
                 QFileInfo(PathToQString(m_strChosen)).canonicalFilePath() != folder.canonicalFilePath()) {
-                AfxMessageBox(QStringLiteral("Папка «%1» не найдена.").arg(typed));
+                AfxMessageBox(FolderNotFoundMessage(typed));
                 return;
             }
         }

@@ -1,5 +1,7 @@
 #include "text/filenames.h"
 
+#include <algorithm>
+
 #include "text/bytestring.h"
 #include "text/codec.h"
 #include "text/filesystem.h"
@@ -89,6 +91,17 @@ CFolderFiles::CFolderFiles(const std::string& strFolder) {
 
 bool CFolderFiles::Has(std::string_view name) const {
     return m_keys.contains(NameKey(name));
+}
+
+bool StaysInsideFolder(std::string_view name) {
+    if (name.starts_with('/') || name.starts_with('\\')) return false;
+    if (name.size() >= 2 && name[1] == ':') return false;  // a drive prefix
+    for (std::size_t start = 0; start <= name.size();) {
+        const std::size_t end = std::min(name.find_first_of("/\\", start), name.size());
+        if (name.substr(start, end - start) == "..") return false;
+        start = end + 1;
+    }
+    return true;
 }
 
 std::optional<CFileBytes> ReadFileNoCase(const std::string& strPath) {

@@ -32,6 +32,12 @@ private:
     std::set<std::string> m_keys;
 };
 
+// Whether a file name written in a module's configuration file, taken
+// relative to the module's folder, stays inside that folder: it is not
+// absolute, has no drive or root prefix ("C:", "\\") and no ".." component,
+// whichever separator ("/" or "\") divides it.
+bool StaysInsideFolder(std::string_view name);
+
 // Reads the file that FindFileNoCase would find, trying the names in the same
 // order but opening each directly.
 std::optional<CFileBytes> ReadFileNoCase(const std::string& strPath);

@@ -80,8 +80,8 @@ void CQuoteDlg::FillHistory() {
     const HWND hVerse = GetDlgItem(m_hWnd, IDC_VERSE);
     const std::wstring typed = WindowText(hVerse);
     SendMessageW(hVerse, CB_RESETCONTENT, 0, 0);
-    for (const std::string& strVerse : m_session.m_arrHistory) {
-        const std::wstring verse = WideOfText(strVerse);
+    for (const std::string& strEntry : m_session.m_arrHistory) {
+        const std::wstring verse = WideOfUtf8(strEntry);
         SendMessageW(hVerse, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(verse.c_str()));
     }
     SetWindowTextW(hVerse, typed.c_str());
@@ -112,7 +112,9 @@ void CQuoteDlg::OnOK() {
 void CQuoteDlg::OnSettings() {
     CSettingsDlg dlg(m_session.m_settings, m_session.m_quotation);
     if (dlg.DoModal(m_hWnd) != IDOK) return;
-    m_session.ApplySettings(dlg.Values(), dlg.m_quotation);
+    if (const std::string strFailure = m_session.ApplySettings(dlg.Values(), dlg.m_quotation); !strFailure.empty()) {
+        AfxMessageBox(m_hWnd, WideOfUtf8(strFailure));
+    }
     RegisterHotkeys();
     ScanModules();
 }

@@ -160,4 +160,8 @@ bool CRegistryStore::Update(const std::function<void(CProfile&)>& change) {
     return bWritten;
 }
 
+std::string CRegistryStore::Where() const {
+    return "HKEY_CURRENT_USER\\" + Utf8OfWide(m_strKey);
+}
+
 }  // namespace sorvanta

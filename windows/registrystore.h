@@ -20,6 +20,8 @@ public:
     // Writes the values `change` set; every value of "Settings" on every
     // write, the others when they differ, and removes values no longer there.
     bool Update(const std::function<void(CProfile&)>& change) override;
+    // "HKEY_CURRENT_USER\Software\Sorvanta\<program name>".
+    std::string Where() const override;
 
 private:
     std::wstring m_strKey;

@@ -176,6 +176,16 @@ private slots:
         QCOMPARE(pEdit->text(), QStringLiteral("к"));
         QTRY_VERIFY(pCompleter->popup()->isVisible());
         QCOMPARE(pCompleter->completionModel()->rowCount(), 2);  // "Кн" and "Книга"
+        // Where the list takes the keyboard, closing it activates the window
+        // again: that selects nothing, so the typing goes on.
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        pDlg->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(pDlg.get()));
+        QCoreApplication::processEvents();
+        QVERIFY(!pEdit->hasSelectedText());
         TypeText(pEdit, QStringLiteral("н 1:1"));
         QCOMPARE(pEdit->text(), QStringLiteral("кн 1:1"));
         QTest::keyClick(pEdit, Qt::Key_Return);

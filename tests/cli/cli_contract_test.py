@@ -152,13 +152,14 @@ class LookupContract(unittest.TestCase):
             shutil.copytree(os.path.join(ROOT, "a_kn"), os.path.join(modules, "a_kn"))
             os.symlink(home, os.path.join(home, "loop"))
             os.makedirs(os.path.join(home, ".config", "Sorvanta"))
-            with open(os.path.join(home, ".config", "Sorvanta", "sorvanta.conf"), "w") as conf:
-                conf.write("[Settings]\nShowDlg=1\n")
             env = dict(os.environ, HOME=home, XDG_DATA_DIRS=os.path.join(home, "none"))
             for name in ["XDG_CONFIG_HOME", "XDG_DATA_HOME", "WINEPREFIX"]:
                 env.pop(name, None)
-            result = run(["Кн 2:1"], env=env)
-            self.assertEqual((result.returncode, result.stdout.decode()), (0, "Кн 2:1. Delta\n"))
+            for profile in ["[Settings]\nShowDlg=1\n", "[Settings]\nDirectory=\nShowDlg=1\n"]:
+                with open(os.path.join(home, ".config", "Sorvanta", "sorvanta.conf"), "w") as conf:
+                    conf.write(profile)
+                result = run(["Кн 2:1"], env=env)
+                self.assertEqual((result.returncode, result.stdout.decode()), (0, "Кн 2:1. Delta\n"), profile)
 
     def test_help_documents_the_contract(self):
         result = run(["--help"])

@@ -20,7 +20,7 @@ TEST(Profile, ReadsTheDirectoryOfTheSettingsGroup) {
         {"[Settings]\nDirectory=/\\x411\\x438\n", "/\xd0\x91\xd0\xb8"},
         {"[Settings]\nDirectory=C:\\\\Orvanel\n", "C:\\Orvanel"},
         {"[Settings]\nDirectory=@@at\n", "@at"},
-        {"[Settings]\nDirectory=\n", ""},
+        {"[Settings]\nDirectory=\n", std::nullopt},  // none found at a first start: search again
         {"[Settings]\nShowDlg=1\n", std::nullopt},
         {"[Other]\nDirectory=/wrong\n", std::nullopt},
         {"", std::nullopt},

@@ -16,13 +16,16 @@ FORMAT_LIST = (200, 178)
 
 
 class Arguments:
-    """PROGRAM GRAB_TOOL SAMPLES_DIR SHOTS_DIR DATA_DIR INPUT_TOOL, taken off sys.argv. The input tool
-    holds a key combination under X11 and drives the keyboard and pointer under Wayland."""
+    """PROGRAM GRAB_TOOL SAMPLES_DIR SHOTS_DIR DATA_DIR INPUT_TOOL and the `more` a test names, taken off
+    sys.argv. The input tool holds a key combination under X11 and drives the keyboard and pointer under
+    Wayland."""
 
-    def __init__(self):
-        self.program, self.grab_tool, self.samples, self.shots, self.data, self.input_tool = sys.argv[1:7]
+    def __init__(self, *more):
+        names = ("program", "grab_tool", "samples", "shots", "data", "input_tool") + more
+        for name, value in zip(names, sys.argv[1:len(names) + 1]):
+            setattr(self, name, value)
         self.holdkey = self.input_tool
-        del sys.argv[1:7]
+        del sys.argv[1:len(names) + 1]
         os.makedirs(self.shots, exist_ok=True)
         # A step that hangs shows where, well before the test's time runs out.
         faulthandler.dump_traceback_later(120, exit=True)

@@ -120,5 +120,5 @@ class HotKeys(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    ARGS = Arguments()
+    ARGS = Arguments("clipboard_tool")
     unittest.main(verbosity=2)

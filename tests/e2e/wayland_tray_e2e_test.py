@@ -8,10 +8,11 @@ import os
 import time
 import unittest
 
-from common import Arguments
+from common import COPY_BUTTON, Arguments, expected_verse
 from waylandsession import open_session
 
 ARGS = None
+JOHN = 42
 
 
 class Tray(unittest.TestCase):
@@ -35,6 +36,21 @@ class Tray(unittest.TestCase):
         self.hide_with_escape(w)
         w.click(*icon)
         w.wait_for(w.focused)
+        # Back from the tray, a reference typed with real keys arrives whole:
+        # the abbreviation list, which takes the keyboard here while it is
+        # open, changes nothing of it.
+        w.type_text("Jn 3:16")
+        w.key("return")
+        quote_window = w.wait_for(w.quote_window)
+        w.click(quote_window.x + COPY_BUTTON[0], quote_window.y + COPY_BUTTON[1])
+        w.wait_for(lambda: not w.main_visible())
+        self.assertEqual(w.clipboard(), "Jn 3:16. " + expected_verse(ARGS.samples, "kjv", JOHN, 3, 16))
+        w.click(*icon)
+        w.wait_for(w.focused)
+        w.type_text("Jn 3:17")  # replaces the old reference, selected on the way back
+        w.key("return")
+        w.wait_for(w.quote_window)
+        w.key("escape")  # the quote window closes, the main window stays
 
         self.hide_with_escape(w)
         self.open_menu(w, icon)
@@ -57,8 +73,9 @@ class Tray(unittest.TestCase):
         self.assertEqual(w.wait_exit(), 0)
         self.assertEqual(w.read_profile(), {"Directory": ARGS.modules, "TrayDef": "0", "ShowDlg": "1",
                                             "hkOrvanel": "66", "hkTray": "66"})
+        self.assertEqual(list(w.read_profile("History").values()), ["Jn 3:16", "Jn 3:17"])
 
 
 if __name__ == "__main__":
-    ARGS = Arguments()
+    ARGS = Arguments("clipboard_tool")
     unittest.main(verbosity=2)

@@ -1,6 +1,7 @@
 // Drives a KWin Wayland session the way a person would, through the
 // compositor's own input path, and lists its windows:
 //   wayland_drive key ctrl+alt+b      presses the keys in order, releases them in reverse
+//   wayland_drive type "Jn 3:16"      types the text on a US keyboard
 //   wayland_drive click X Y [right]   moves the pointer to X,Y and clicks (left by default)
 //   wayland_drive windows             one line per window: active minimized x y width height title
 // KWin offers these protocols only when it runs without permission checks.
@@ -51,21 +52,54 @@ void OnGlobalRemove(void*, wl_registry*, uint32_t) {}
 
 const wl_registry_listener kRegistryListener{OnGlobal, OnGlobalRemove};
 
-// Linux key codes of the key names the tests use.
+// The rows of a US keyboard, each from its first key code; the second
+// string of a row is what the keys give with Shift.
+struct CKeyRow {
+    const char* plain;
+    const char* shifted;
+    int first;
+};
+constexpr CKeyRow kRows[]{{"1234567890-=", "!@#$%^&*()_+", KEY_1},
+                          {"qwertyuiop[]", "QWERTYUIOP{}", KEY_Q},
+                          {"asdfghjkl;'", "ASDFGHJKL:\"", KEY_A},
+                          {"zxcvbnm,./", "ZXCVBNM<>?", KEY_Z}};
+
+// The key code of a character and whether it needs Shift; -1 for none.
+std::pair<int, bool> CharacterKey(char ch) {
+    if (ch == ' ') return {KEY_SPACE, false};
+    for (const CKeyRow& row : kRows) {
+        for (const bool bShift : {false, true}) {
+            const char* pKeys = bShift ? row.shifted : row.plain;
+            if (const char* p = std::strchr(pKeys, ch); p != nullptr && ch != 0)
+                return {row.first + int(p - pKeys), bShift};
+        }
+    }
+    return {-1, false};
+}
+
+// Linux key codes of the key names the tests use, and of the characters.
 int KeyCode(const std::string& name) {
     static const std::map<std::string, int> kNamed{
         {"ctrl", KEY_LEFTCTRL}, {"alt", KEY_LEFTALT},  {"super", KEY_LEFTMETA}, {"shift", KEY_LEFTSHIFT},
         {"escape", KEY_ESC},    {"return", KEY_ENTER}, {"up", KEY_UP},          {"down", KEY_DOWN},
         {"tab", KEY_TAB},       {"space", KEY_SPACE}};
     if (const auto found = kNamed.find(name); found != kNamed.end()) return found->second;
-    // The letter rows of a US keyboard, by their first key code.
-    static const std::pair<const char*, int> kRows[]{{"qwertyuiop", KEY_Q}, {"asdfghjkl", KEY_A}, {"zxcvbnm", KEY_Z}};
-    if (name.size() == 1) {
-        for (const auto& [row, first] : kRows) {
-            if (const char* p = std::strchr(row, name[0])) return first + static_cast<int>(p - row);
-        }
-    }
+    if (name.size() == 1 && !CharacterKey(name[0]).second) return CharacterKey(name[0]).first;
     return -1;
+}
+
+void SendKey(wl_display* pDisplay, org_kde_kwin_fake_input* pInput, int code, uint32_t state) {
+    org_kde_kwin_fake_input_keyboard_key(pInput, static_cast<uint32_t>(code), state);
+    wl_display_roundtrip(pDisplay);
+}
+
+void PressCodes(wl_display* pDisplay, org_kde_kwin_fake_input* pInput, const std::vector<int>& codes) {
+    for (int code : codes) {
+        SendKey(pDisplay, pInput, code, WL_KEYBOARD_KEY_STATE_PRESSED);
+        usleep(kStepUs);
+    }
+    for (auto code = codes.rbegin(); code != codes.rend(); ++code)
+        SendKey(pDisplay, pInput, *code, WL_KEYBOARD_KEY_STATE_RELEASED);
 }
 
 int PressKeys(wl_display* pDisplay, org_kde_kwin_fake_input* pInput, const std::string& combination) {
@@ -79,14 +113,20 @@ int PressKeys(wl_display* pDisplay, org_kde_kwin_fake_input* pInput, const std::
         }
         codes.push_back(code);
     }
-    for (int code : codes) {
-        org_kde_kwin_fake_input_keyboard_key(pInput, static_cast<uint32_t>(code), WL_KEYBOARD_KEY_STATE_PRESSED);
-        wl_display_roundtrip(pDisplay);
+    PressCodes(pDisplay, pInput, codes);
+    return 0;
+}
+
+// Types the text key by key, as a person does on a US keyboard.
+int TypeText(wl_display* pDisplay, org_kde_kwin_fake_input* pInput, const std::string& text) {
+    for (char ch : text) {
+        const auto [code, bShift] = CharacterKey(ch);
+        if (code < 0) {
+            std::fprintf(stderr, "no key types: %c\n", ch);
+            return 2;
+        }
+        PressCodes(pDisplay, pInput, bShift ? std::vector<int>{KEY_LEFTSHIFT, code} : std::vector<int>{code});
         usleep(kStepUs);
-    }
-    for (auto code = codes.rbegin(); code != codes.rend(); ++code) {
-        org_kde_kwin_fake_input_keyboard_key(pInput, static_cast<uint32_t>(*code), WL_KEYBOARD_KEY_STATE_RELEASED);
-        wl_display_roundtrip(pDisplay);
     }
     return 0;
 }
@@ -196,12 +236,14 @@ int main(int argc, char** argv) {
     } else if (globals.pInput != nullptr) {
         org_kde_kwin_fake_input_authenticate(globals.pInput, "sorvanta tests", "end-to-end tests");
         if (args[0] == "key" && args.size() == 2) result = PressKeys(pDisplay, globals.pInput, args[1]);
+        if (args[0] == "type" && args.size() == 2) result = TypeText(pDisplay, globals.pInput, args[1]);
         if (args[0] == "click" && args.size() >= 3) {
             result = Click(pDisplay, globals.pInput, std::stoi(args[1]), std::stoi(args[2]),
                            args.size() > 3 && args[3] == "right");
         }
     }
-    if (result == 2) std::fprintf(stderr, "usage: wayland_drive key K1+K2... | click X Y [right] | windows\n");
+    if (result == 2)
+        std::fprintf(stderr, "usage: wayland_drive key K1+K2... | type TEXT | click X Y [right] | windows\n");
     if (globals.pInput != nullptr) org_kde_kwin_fake_input_destroy(globals.pInput);
     if (globals.pWindows != nullptr) org_kde_plasma_window_management_destroy(globals.pWindows);
     wl_registry_destroy(pRegistry);

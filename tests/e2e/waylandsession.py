@@ -9,7 +9,7 @@ import shutil
 import subprocess
 import tempfile
 
-from x11session import MAIN_TITLE, X11Session
+from x11session import MAIN_TITLE, QUOTE_WINDOW_SIZE, X11Session
 
 PORTAL = "/usr/libexec/xdg-desktop-portal"
 PORTAL_KDE = glob.glob("/usr/lib/*/libexec/xdg-desktop-portal-kde") + ["/usr/libexec/xdg-desktop-portal-kde"]
@@ -39,8 +39,9 @@ class WaylandSession:
     wait_exit = X11Session.wait_exit
     main_visible = X11Session.main_visible
 
-    def __init__(self, program, grab_tool, drive_tool, tray=True, portal=True, failure_shot=None):
+    def __init__(self, program, grab_tool, drive_tool, clipboard_tool, tray=True, portal=True, failure_shot=None):
         self.program = program
+        self.clipboard_tool = clipboard_tool
         self.drive_tool = drive_tool
         self.grab_tool = grab_tool
         self.tray = tray
@@ -188,6 +189,11 @@ class WaylandSession:
         with open(self.app_log, encoding="utf-8", errors="replace") as log:
             return log.read()
 
+    def clipboard(self):
+        """The clipboard's text as another program, which takes the focus to read it, sees it."""
+        return subprocess.run([self.clipboard_tool], env=self.env, capture_output=True, check=True, timeout=30,
+                              text=True).stdout
+
     def cpu_ticks(self):
         """The processor time the program has used so far, in clock ticks."""
         with open(f"/proc/{self.app.pid}/stat") as stat:
@@ -219,6 +225,14 @@ class WaylandSession:
 
     def key(self, combination):
         self.drive("key", combination)
+
+    def type_text(self, text):
+        """Types the text with real keys, as on a US keyboard."""
+        self.drive("type", text)
+
+    def quote_window(self):
+        """The quote window once it is shown: the window of its size."""
+        return next((window for window in self.windows() if (window.width, window.height) == QUOTE_WINDOW_SIZE), None)
 
     def click(self, x, y, button="left"):
         self.drive("click", str(x), str(y), button)
@@ -262,7 +276,8 @@ def open_session(test, args, **options):
     """A desktop for one test, ended with it, with a profile on the sample modules and a stand-in host,
     whose log of starts it returns too."""
     shot = os.path.join(args.shots, "wayland-" + test.id().rsplit(".", 1)[1] + "-failure.png")
-    session = WaylandSession(args.program, args.grab_tool, args.input_tool, failure_shot=shot, **options).__enter__()
+    session = WaylandSession(args.program, args.grab_tool, args.input_tool, args.clipboard_tool, failure_shot=shot,
+                             **options).__enter__()
     test.addCleanup(session.__exit__, None, None, None)
     session.write_profile(["Directory=" + args.modules])
     return session, session.fake_host()

@@ -42,7 +42,14 @@ protected:
                                                      "Abbr = Ис Isa\r\n"
                                                      "File =\r\n"
                                                      "Qty = 1\r\n"
-                                                     "Abbr = Пусто"));
+                                                     "Abbr = Пусто\r\n"
+                                                     "File = книги/..gen.htm\r\nQty = 1\r\nAbbr = Внутри\r\n"
+                                                     "File = ../gen.htm\r\nQty = 1\r\nAbbr = Выше\r\n"
+                                                     "File = книги/../../gen.htm\r\nQty = 1\r\nAbbr = Глубже\r\n"
+                                                     "File = книги\\..\\..\\gen.htm\r\nQty = 1\r\nAbbr = Дробь\r\n"
+                                                     "File = /etc/passwd\r\nQty = 1\r\nAbbr = Корень\r\n"
+                                                     "File = \\\\server\\gen.htm\r\nQty = 1\r\nAbbr = Сеть\r\n"
+                                                     "File = C:gen.htm\r\nQty = 1\r\nAbbr = Диск"));
         m_strModule = test::Native(m_dir.Path() + "/mod/");
     }
 
@@ -55,10 +62,25 @@ protected:
 // whatever the letter case of the typed abbreviation.
 TEST_F(ResolveBookFileTest, FindsTheFileNamedTwoLinesAboveTheFirstLineWithTheAbbreviation) {
     const std::pair<std::string, std::string> cases[] = {
-        {"Быт 1:1", "gen.htm"}, {"бт 1", "gen.htm"},          {"gEN 1:1", "gen.htm"}, {"Ин 3:16", "Иоан.HTM"},
-        {"ИН3,16", "Иоан.HTM"}, {"иоан    3:16", "Иоан.HTM"}, {"Jn 3", "Иоан.HTM"},   {"1Ин 1:1", "1jn.htm"},
-        {"1jn 1:1", "1jn.htm"}, {"Ис 53", "isa.htm"},  // whole words only: not the end of "Чис"
-        {"Пусто 1", ""},                               // "File =" with no name: the module directory itself
+        {"Быт 1:1", "gen.htm"},
+        {"бт 1", "gen.htm"},
+        {"gEN 1:1", "gen.htm"},
+        {"Ин 3:16", "Иоан.HTM"},
+        {"ИН3,16", "Иоан.HTM"},
+        {"иоан    3:16", "Иоан.HTM"},
+        {"Jn 3", "Иоан.HTM"},
+        {"1Ин 1:1", "1jn.htm"},
+        {"1jn 1:1", "1jn.htm"},
+        {"Ис 53", "isa.htm"},  // whole words only: not the end of "Чис"
+        {"Пусто 1", ""},       // "File =" with no name: the module directory itself
+        {"Внутри 1", "книги/..gen.htm"},
+        // A name leading out of the module's folder: the folder itself, as for no name.
+        {"Выше 1", ""},
+        {"Глубже 1", ""},
+        {"Дробь 1", ""},
+        {"Корень 1", ""},
+        {"Сеть 1", ""},
+        {"Диск 1", ""},
     };
     for (const auto& [typed, file] : cases)
         EXPECT_EQ(ResolveBookFile(Cp(typed), m_strIni), m_strModule + file) << typed;

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "lookup/citation.h"
 #include "modules/catalogue.h"
 #include "support/tempdir.h"
 #include "text/filereading.h"
@@ -23,7 +24,10 @@ protected:
                                                      "F = none.htm\nQ = 1\nA = Нет\n"
                                                      "F = dir.htm\nQ = 1\nA = Папка\n"
                                                      "F = huge.htm\nQ = 1\nA = Огромная\n"
-                                                     "F = dot.htm\nQ = 1\nA = Сл.\n"));
+                                                     "F = dot.htm\nQ = 1\nA = Сл.\n"
+                                                     "F = ../secret.htm\nQ = 1\nA = Тайна\n") +
+                                                      "F = " + m_dir.Write("secret.htm", Cp("<h4><p>1 Тайна")) +
+                                                      Cp("\nQ = 1\nA = Путь\n"));
         m_dir.Write("mod/dot.htm", Cp("<h4><p>1 Точка"));
         m_dir.Write("mod/KN.HTM", Cp("<html>\r\n<h4>Глава 1</h4>\r\n<p>1 Alpha\r\n<p>2 Beta\r\n<p>3 Gamma\r\n"
                                      "<h4>Глава 2</h4>\r\n<p>1 Delta\r\n<p>2 Epsilon\r\n"));
@@ -64,12 +68,7 @@ TEST_F(LookUpTest, QuotationIsTheReferenceAsTypedThenThePassage) {
     for (const auto& [typed, quotation] : cases) {
         const LookupResult result = LookUpTyped(typed);
         EXPECT_EQ(result.m_outcome, LookupOutcome::Found) << typed;
-        EXPECT_EQ(result.m_strQuotation, Cp(quotation)) << typed;
-        std::string strFromParts;  // each reference with its passage makes the same quotation
-        for (const QuotationPart& part : result.m_arrParts) {
-            strFromParts += (strFromParts.empty() ? "" : "\r\n") + part.m_strReference + ". " + part.m_strPassage;
-        }
-        EXPECT_EQ(strFromParts, result.m_strQuotation) << typed;
+        EXPECT_EQ(FormatQuotation(result, {}), Cp(quotation)) << typed;
     }
 }
 
@@ -80,6 +79,8 @@ TEST_F(LookUpTest, FailuresTellWhichMessagesToShow) {
         {"Нет 1:1", LookupOutcome::NotFound},
         {"Папка 1", LookupOutcome::NotFound},
         {"Огромная 1:1", LookupOutcome::NotFound},
+        {"Тайна 1:1", LookupOutcome::NotFound},  // a book file outside the module's folder is never read
+        {"Путь 1", LookupOutcome::NotFound},
         {"Откр 1:1", LookupOutcome::NoBook},
         {"3:16", LookupOutcome::NoBook},
         {"", LookupOutcome::NoBook},
@@ -92,7 +93,6 @@ TEST_F(LookUpTest, FailuresTellWhichMessagesToShow) {
     for (const auto& [typed, outcome] : cases) {
         const LookupResult result = LookUpTyped(typed);
         EXPECT_EQ(result.m_outcome, outcome) << typed;
-        EXPECT_EQ(result.m_strQuotation, "") << typed;
         EXPECT_TRUE(result.m_arrParts.empty()) << typed;
     }
     EXPECT_EQ(LookUp(Cp("Кн 1:1"), "", m_markers).m_outcome, LookupOutcome::NoBook);  // no module selected
@@ -133,7 +133,7 @@ TEST(LookUpEncodings, EachModuleReadsInItsOwnEncoding) {
             const LookupResult result = LookUp(typed, strIni, markers, encoding, typedEncoding);
             EXPECT_EQ(result.m_outcome, LookupOutcome::Found) << c.typed;
             EXPECT_EQ(result.m_encoding, encoding) << c.typed;
-            EXPECT_EQ(ConvertText(result.m_strQuotation, encoding, TextEncoding::Utf8), c.quotation) << c.typed;
+            EXPECT_EQ(ConvertText(FormatQuotation(result, {}), encoding, TextEncoding::Utf8), c.quotation) << c.typed;
         }
     }
 }

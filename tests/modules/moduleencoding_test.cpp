@@ -23,7 +23,8 @@ TEST(ModuleEncoding, ByteOrderMarkThenKeyThenWellFormedUtf8) {
         {"x DefaultEncoding =   UTF8  \r\n", kUtf8},
         {"DefaultEncoding = utf-8\nDefaultEncoding = windows-1251\nBibleName = Юникод\n", kCp},  // the last key wins
         {"// DefaultEncoding = utf-8\n", kCp},                                                   // commented out
-        {"DefaultEncoding=utf-8\n", kCp},                                                        // not the key literal
+        {"DefaultEncoding = utf-8 // a note\n", kUtf8},
+        {"DefaultEncoding=utf-8\n", kCp},  // not the key literal
         {"BibleName = Юникод\n", kUtf8},
         {Cp("BibleName = Синодальный\n"), kCp},
         {Cp("BibleName = Ёё Ъ Р°\n"), kCp},

@@ -2,6 +2,7 @@
 // each key and button does, and what reaches the clipboard.
 #include <QCheckBox>
 #include <QClipboard>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -19,8 +20,8 @@ const std::string kPassage = FromQString(QStringLiteral("Кн 1:2-3. Beta\r\n3 G
 
 // Runs the window on the passage; `act` drives it from inside its run. A
 // window that `act` left open (a failed check) ends with -1.
-int RunQuoteWindow(CCopyDlg& dlg, std::function<void(CCopyDlg&)> act) {
-    dlg.m_strPassage = kPassage;
+int RunQuoteWindow(CCopyDlg& dlg, std::function<void(CCopyDlg&)> act, const std::string& strPassage = kPassage) {
+    dlg.m_strPassage = strPassage;
     QTimer::singleShot(0, [&dlg, act = std::move(act)] {
         act(dlg);
         if (dlg.isVisible()) dlg.done(-1);
@@ -94,6 +95,31 @@ private slots:
             QCOMPARE(RunQuoteWindow(dlg, c.act), c.nResult);
             QCOMPARE(QGuiApplication::clipboard()->text() != QStringLiteral("before"), c.bCopied);
         }
+    }
+
+    // A whole chapter of a huge book: its beginning under a note, cut between
+    // two characters, not to be edited; copied whole, with its HTML.
+    void HugeQuotationIsShownShortenedAndCopiedWhole() {
+        QString whole = QStringLiteral("Кн1. ");  // the 256 KiB border falls inside a letter
+        for (int line = 0; line < 40000; ++line) whole += QStringLiteral("%1 Слово было\r\n").arg(line);
+        CCopyDlg dlg;
+        dlg.m_encoding = TextEncoding::Utf8;
+        dlg.m_strHtml = "<b>Кн 1</b>";
+        QString shown;
+        RunQuoteWindow(
+            dlg,
+            [&](CCopyDlg& d) {
+                shown = d.TextEdit()->toPlainText();
+                QVERIFY(d.TextEdit()->isReadOnly());
+                QTest::mouseClick(Button(d, "buttonCopy"), Qt::LeftButton);
+            },
+            whole.toStdString());
+        QVERIFY(shown.startsWith(QStringLiteral("[Цитата слишком длинная")));
+        QVERIFY(shown.contains(QStringLiteral("Кн1. 0 Слово было\n1 Слово")));
+        QVERIFY(shown.size() < whole.size() / 2);
+        QVERIFY(!shown.contains(QChar::ReplacementCharacter));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString(whole).replace(QStringLiteral("\r\n"), "\n"));
+        QVERIFY(!QGuiApplication::clipboard()->mimeData()->html().isEmpty());
     }
 };
 

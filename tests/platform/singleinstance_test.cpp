@@ -1,7 +1,10 @@
 // One program per user and display: a later start asks the first to show
 // its window or to do what a hot key does, and a lock left by a program that
-// died is taken over.
+// died, empty or garbled is taken over; a lock that cannot be had at all
+// leaves the program running without it.
+#include <QDir>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
@@ -51,23 +54,47 @@ private slots:
         QCOMPARE(RunLaterStart(UniqueKey(), QStringLiteral("launch")), 1);  // none runs to take it
     }
 
-    void ALockLeftByADeadProgramIsTakenOver() {
+    // Whatever the runtime folder and the lock file there, the program runs;
+    // only a usable lock makes a later start ask it instead of running too.
+    void TheProgramRunsWhateverTheLockFinds_data() {
+        QTest::addColumn<QString>("folder");   // the runtime folder, within this test's own
+        QTest::addColumn<QByteArray>("lock");  // what the lock file holds before the start; null: no file
+        QTest::addColumn<bool>("blocked");     // a folder stands where the lock file would be made
+        QTest::addColumn<int>("laterStart");   // the exit code of a later start: 1 when it asked this one
+        QTest::newRow("left by a program that died")
+            << "dead"
+            << "999999\nsorvanta\n" + QSysInfo::machineHostName().toUtf8() + "\n"
+            << false << 1;
+        QTest::newRow("empty") << "empty" << QByteArray("") << false << 1;
+        QTest::newRow("garbage") << "garbage" << QByteArray("\x01\xff-12\n\n\n\n") << false << 1;
+        QTest::newRow("long runtime path") << QString(150, QLatin1Char('r')) << QByteArray() << false << 1;
+        QTest::newRow("lock cannot be made") << "blocked" << QByteArray() << true << 0;  // runs unguarded
+    }
+    void TheProgramRunsWhateverTheLockFinds() {
+        QFETCH(QString, folder);
+        QFETCH(QByteArray, lock);
+        QFETCH(bool, blocked);
+        QFETCH(int, laterStart);
         const QString key = UniqueKey();
-        // A lock file as a program writes it, naming a process that has ended.
-        QProcess ended;
-        ended.start(QStringLiteral("true"), {});
-        QVERIFY(ended.waitForFinished());
-        const qint64 deadPid = ended.processId();
-        const QString lockPath =
-            QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/" + key + ".lock";
-        QFile lock(lockPath);
-        QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write(QByteArray::number(deadPid == 0 ? 999999 : deadPid) + "\nsingleinstance_test\n" +
-                   QSysInfo::machineHostName().toUtf8() + "\n");
-        lock.close();
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        const QString path = QString::fromLocal8Bit(runtime) + "/" + folder;
+        QVERIFY(QDir().mkpath(path));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        if (blocked) QVERIFY(QDir().mkpath(path + "/" + key + ".lock"));  // unusable even to root
+        if (!lock.isNull()) {
+            QFile file(path + "/" + key + ".lock");
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(lock);
+        }
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(path));
+        const auto restore = qScopeGuard([&runtime] { qputenv("XDG_RUNTIME_DIR", runtime); });
 
         CSingleInstance instance(key);
         QVERIFY(instance.Acquire());
+        QSignalSpy restores(&instance, &CSingleInstance::RestoreRequested);
+        QCOMPARE(RunLaterStart(key, QStringLiteral("show")), laterStart);
+        QCOMPARE(RunLaterStart(key, QStringLiteral("launch")), 0);  // the socket works, guarded or not
+        QCOMPARE(restores.count(), laterStart);
     }
 };
 

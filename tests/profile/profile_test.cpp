@@ -46,14 +46,15 @@ TEST(Profile, UnchangedLinesAreWrittenBackAsTheyStand) {
 }
 
 TEST(Profile, AGroupListsSetsAndRemovesItsValues) {
-    std::optional<CProfile> profile = CProfile::Parse("[History]\n1=a\n2=b\n[Other]\nx=1\n[History]\n1=c\n");
+    std::optional<CProfile> profile = CProfile::Parse("[History]\n1=a\n; mine\n2=b\n[Other]\nx=1\n[History]\n1=c\n");
     ASSERT_TRUE(profile);
     CProfileGroup& history = profile->Group("History");
     EXPECT_EQ(history.Values(), (Values{{"1", "c"}, {"2", "b"}}));  // a later line of a key wins
-    history.RemoveValue("1");
-    history.SetValue("3", "d");
-    EXPECT_EQ(history.Values(), (Values{{"2", "b"}, {"3", "d"}}));
-    EXPECT_EQ(history.Value("1"), std::nullopt);
+    history.RemoveValues();
+    history.SetValue("2", "d");
+    history.SetValue("1", "e");
+    EXPECT_EQ(history.Values(), (Values{{"2", "d"}, {"1", "e"}}));
+    EXPECT_EQ(profile->Text(), "[History]\n; mine\n2=d\n1=e\n\n[Other]\nx=1\n");
     EXPECT_EQ(profile->FindGroup("Missing"), nullptr);
 }
 

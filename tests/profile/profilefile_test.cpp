@@ -91,7 +91,35 @@ TEST(AtomicFile, ALinkKeepsNamingTheFileAndItsPermissionsStay) {
     EXPECT_TRUE(WriteFileAtomically(strNew, "first").m_bWritten);
     EXPECT_EQ(FileContents(strNew), "first");
     EXPECT_EQ(std::filesystem::status(strNew).permissions(), std::filesystem::perms(0600));
-    EXPECT_FALSE(WriteFileAtomically(dir.Path() + "/config", "x").m_bWritten);  // a folder stays
+
+    // A folder, a link that names no file and a read-only file stay as they are.
+    const std::string strReadOnly = dir.Write("read-only.conf", "kept");
+    chmod(strReadOnly.c_str(), 0444);
+    const std::string strDangling = dir.Path() + "/dangling.conf";
+    std::filesystem::create_symlink(dir.Path() + "/nothing", strDangling);
+    for (const std::string& strPath : {dir.Path() + "/config", strDangling, strReadOnly}) {
+        EXPECT_FALSE(WriteFileAtomically(strPath, "x").m_bWritten) << strPath;
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(strDangling));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() + "/nothing"));
+    EXPECT_EQ(FileContents(strReadOnly), "kept");
+}
+
+// Whatever is written is read back whole: a text that the reader would set
+// aside is not written at all.
+TEST(ProfileFile, AProfileTooLargeToReadIsNeverWritten) {
+    test::CTempDir dir;
+    const std::string strPath = dir.Write("sorvanta.conf", "[Settings]\nShowDlg=0\n");
+    const std::size_t nFrame = std::string_view("[Other]\nx=\n").size();
+    CProfile profile;
+    for (const std::size_t nText : {kMaxProfileSize, kMaxProfileSize + 1}) {
+        profile.Group("Other").SetValue("x", std::string(nText - nFrame, 'a'));
+        ASSERT_EQ(profile.Text().size(), nText);
+        EXPECT_EQ(WriteProfileFile(strPath, profile).m_bWritten, nText <= kMaxProfileSize);
+        const CProfileFile read = ReadProfileFile(strPath);
+        EXPECT_EQ(read.m_state, ProfileFileState::Read);
+        EXPECT_EQ(read.m_profile.FindGroup("Other")->Value("x")->size(), kMaxProfileSize - nFrame);
+    }
 }
 
 #endif

@@ -38,8 +38,11 @@ TEST(SettingsValues, EveryValueIsWrittenOnEverySave) {
     CProfile profile;
     StoreSettingsValues(profile, CSettingsValues{"/модули/Orvanel", 1, 0, '\xC1', '\0'});
     EXPECT_EQ(profile.Text(), "[Settings]\nDirectory=/модули/Orvanel\nTrayDef=1\nShowDlg=0\nhkOrvanel=-63\nhkTray=0\n");
-    StoreSettingsValues(profile, CSettingsValues{});  // an empty directory stays a value
-    EXPECT_EQ(profile.Text(), "[Settings]\nDirectory=\nTrayDef=0\nShowDlg=1\nhkOrvanel=66\nhkTray=66\n");
+    StoreSettingsValues(profile, CSettingsValues{});  // a root never chosen leaves the one there
+    EXPECT_EQ(profile.Text(), "[Settings]\nDirectory=/модули/Orvanel\nTrayDef=0\nShowDlg=1\nhkOrvanel=66\nhkTray=66\n");
+    CProfile first;
+    StoreSettingsValues(first, CSettingsValues{});  // and writes none: the next start searches again
+    EXPECT_EQ(first.Text(), "[Settings]\nTrayDef=0\nShowDlg=1\nhkOrvanel=66\nhkTray=66\n");
     const std::pair<char, int> saves[] = {{'B', 66}, {'\xC1', -63}, {'\0', 0}, {'\x7F', 127}, {'\x80', -128}};
     for (const auto& [ch, nStored] : saves) EXPECT_EQ(ProfileIntOfChar(ch), nStored);
 }

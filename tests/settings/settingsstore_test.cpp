@@ -18,8 +18,10 @@
 
 #include "cli/profile.h"
 #include "profile/profilefile.h"
+#include "settings/settingsmessages.h"
 #include "support/guifixture.h"
 #include "support/tempdir.h"
+#include "ui/qtext.h"
 
 using namespace sorvanta;
 using namespace sorvanta::test;
@@ -69,7 +71,9 @@ private slots:
         QCOMPARE(saved.m_chHotkeyRestore, '\xC1');
     }
 
-    void SettingsAreWrittenAtOnceAfterSaveAndAfterTheQuoteWindowsCheckBox() {
+    // Settings after "Записать" and the quote window's check box, the history
+    // after each lookup: a program killed later keeps them.
+    void SettingsAndHistoryAreWrittenAtOnce() {
         CWindowUnderTest window = OpenWindow();
         OnNextModal([](QWidget* pSettings) {
             pSettings->findChild<QCheckBox*>("checkTrayDef")->setChecked(true);
@@ -78,13 +82,37 @@ private slots:
         window.m_pDlg->OnSettings();
         QCOMPARE(SavedValues().m_bTrayDef, 1);
 
-        OnNextModal([](QWidget* pQuote) {
+        std::vector<std::string> arrSavedHistory;
+        OnNextModal([&](QWidget* pQuote) {
+            arrSavedHistory = LoadHistory(ReadProfileFile(SettingsProfilePath()).m_profile);
             pQuote->findChild<QCheckBox*>("checkDontShow")->setChecked(true);
             QTest::mouseClick(pQuote->findChild<QPushButton*>("buttonCopy"), Qt::LeftButton);
         });
         window.m_pDlg->m_comboVerse->setEditText(QStringLiteral("Кн 1:1"));
         window.m_pDlg->OnOK();
+        QCOMPARE(arrSavedHistory, std::vector<std::string>{"Кн 1:1"});  // before the quote window closed
         QCOMPARE(SavedValues().m_bShowDlg, 0);
+
+        // A reference too long for the history is found but not kept.
+        CMessageRecorder recorder;
+        window.m_pDlg->m_comboVerse->setEditText(QStringLiteral("Кн 1:1") + QString(kMaxHistoryEntry, ' '));
+        window.m_pDlg->OnOK();
+        QCOMPARE(recorder.m_messages, QStringList{});
+        QCOMPARE(window.m_pDlg->m_arrHistory, std::vector<std::string>{"Кн 1:1"});
+
+        // A profile that cannot be written is left alone and the person told;
+        // the settings hold until the program ends.
+        chmod(SettingsProfilePath().c_str(), 0444);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("could not be written.*read-only")));
+        OnNextModal([](QWidget* pSettings) {
+            pSettings->findChild<QCheckBox*>("checkTrayDef")->setChecked(false);
+            QTest::mouseClick(pSettings->findChild<QPushButton*>("buttonSave"), Qt::LeftButton);
+        });
+        window.m_pDlg->OnSettings();
+        QCOMPARE(recorder.m_messages, QStringList{SettingsNotSavedMessage(PathToQString(SettingsProfilePath()))});
+        QCOMPARE(window.m_pDlg->m_bTrayDef, 0);
+        QCOMPARE(SavedValues().m_bTrayDef, 1);
+        chmod(SettingsProfilePath().c_str(), 0600);
     }
 
     // The references typed last across a restart (the newest 100, sorted in
@@ -118,13 +146,18 @@ private slots:
             {"; by hand\n\n[Settings]\nDirectory=/\xff\xfe, \"x\"\nTrayDef=0\nShowDlg=1\nhkOrvanel=66\nhkTray=66\n\n"
              "[History]\n1=a, b\n",
              "/\xff\xfe, x"},
+            // Neither a root never chosen nor entries outside code page 1251 change.
+            {"[Settings]\nTrayDef=0\nShowDlg=1\nhkOrvanel=66\nhkTray=66\n\n"
+             "[History]\n1=\xce\x99\xcf\x89 3:16\n2=\xf0\x9f\x98\x80\n3=\xff\xfe\n",
+             ""},
         };
         for (const auto& [strText, strDirectory] : cases) {
             ResetProfile({});
             WriteFileAtomically(SettingsProfilePath(), strText);
             RunWindow([&](CQuoteDlg& dlg) { QCOMPARE(dlg.m_strDirectory, strDirectory); });
             QCOMPARE(FileContents(SettingsProfilePath()), strText);
-            QCOMPARE(ReadProfileDirectory(SettingsProfilePath()), strDirectory);  // as the command-line tool reads it
+            // as the command-line tool reads it
+            QCOMPARE(ReadProfileDirectory(SettingsProfilePath()).value_or(""), strDirectory);
         }
     }
 

@@ -1,0 +1,18 @@
+// What the settings tell the person, in one place.
+#pragma once
+
+#include <QString>
+
+namespace sorvanta {
+
+// The folder typed into the folder picker's path line is none.
+inline QString FolderNotFoundMessage(const QString& folder) {
+    return QStringLiteral("Папка «%1» не найдена.").arg(folder);
+}
+
+// The settings accepted with "Записать" hold only until the program ends.
+inline QString SettingsNotSavedMessage(const QString& profilePath) {
+    return QStringLiteral("Не удалось сохранить настройки в «%1».").arg(profilePath);
+}
+
+}  // namespace sorvanta
