@@ -10,9 +10,4 @@ inline QString FolderNotFoundMessage(const QString& folder) {
     return QStringLiteral("Папка «%1» не найдена.").arg(folder);
 }
 
-// The settings accepted with "Записать" hold only until the program ends.
-inline QString SettingsNotSavedMessage(const QString& profilePath) {
-    return QStringLiteral("Не удалось сохранить настройки в «%1».").arg(profilePath);
-}
-
 }  // namespace sorvanta
