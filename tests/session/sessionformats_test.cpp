@@ -18,7 +18,8 @@ std::size_t Offset(const std::string& strData, const std::string& strName) {
 // The offsets count bytes from the header's first byte and frame the
 // document and the fragment exactly, whatever the fragment's length and bytes.
 TEST(HtmlClipboard, TheOffsetsFrameTheDocumentAndTheFragment) {
-    for (const std::string& strFragment : {std::string(), std::string("<b>Кн 1:1</b> Альфа"), std::string(20000, 'x')}) {
+    for (const std::string& strFragment :
+         {std::string(), std::string("<b>Кн 1:1</b> Альфа"), std::string(20000, 'x')}) {
         const std::string strData = HtmlClipboardData(strFragment);
         const std::size_t nStartHtml = Offset(strData, "StartHTML");
         const std::size_t nEndHtml = Offset(strData, "EndHTML");
