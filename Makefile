@@ -6,7 +6,7 @@ BUILD_SANITIZE ?= build-sanitize
 JOBS ?= $(shell nproc)
 SAMPLES = $(BUILD)/samples/modules
 
-.PHONY: deps test-deps build run test format-check test-plain test-sanitize test-package test-package-clean package bench bench-gui fuzz mutants clean
+.PHONY: windows windows-e2e deps test-deps build run test format-check test-plain test-sanitize test-package test-package-clean package bench bench-gui fuzz mutants clean
 
 deps:
 	@scripts/install-deps
@@ -87,3 +87,17 @@ mutants: deps
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SANITIZE) build-fuzz build-mutants
+
+# sorvanta.exe cross-built with mingw-w64 (statically linked, x86-64), and
+# its end-to-end run under Wine in a private X server.
+BUILD_WINDOWS ?= build-windows
+WINDOWS_TOOLCHAIN ?= cmake/mingw-w64-x86_64.cmake
+
+windows:
+	cmake -S . -B $(BUILD_WINDOWS) -DCMAKE_TOOLCHAIN_FILE=$(WINDOWS_TOOLCHAIN) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD_WINDOWS) -j $(JOBS) --target sorvanta orvanel-standin
+
+windows-e2e: windows build
+	cd tests/e2e && python3 windows_e2e_test.py $(abspath $(BUILD_WINDOWS))/windows/sorvanta.exe \
+		$(abspath $(BUILD_WINDOWS))/windows/orvanel-standin.exe $(abspath $(BUILD))/tests/grab_screen \
+		$(abspath $(SAMPLES))/.. $(abspath $(BUILD))/shots

@@ -14,7 +14,7 @@
 #include "app/trayrecord.h"
 #include "launcher/hoststarter.h"
 #include "platform/hotkeys.h"
-#include "profile/quotationvalues.h"
+#include "session/quotesession.h"
 #include "settings/settingsstore.h"
 #include "ui/dialog.h"
 
@@ -46,32 +46,24 @@ public:
                        std::optional<bool> bTrayAvailable = std::nullopt);
     ~CQuoteDlg() override;
 
-    // The state, in the order the program has always declared it.
+    // The profile, and what the window decides without drawing: the five
+    // settings, the quotation values, the modules, the OK command, the history.
+    CProfileFileStore m_store;
+    CQuoteSession m_session;
+
     CHookWnd* m_pHook = nullptr;
-    int m_bShowDlg = 1;
-    QComboBox* m_comboModules = nullptr;
+    QComboBox* m_comboModules = nullptr;  // index for index with the session's catalogue
     QComboBox* m_comboVerse = nullptr;
     std::string m_strVerse;   // code page 1251
     std::string m_strModule;  // code page 1251
     CTrayIconRecord m_nid;
-    std::string m_strDirectory;  // native path
-    int m_bTrayDef = 0;
-    std::vector<std::string> m_arrModuleIni;         // native paths, index for index with m_comboModules
-    std::vector<TextEncoding> m_arrModuleEncodings;  // of each module's texts, index for index too
-    std::string m_strChapterSign;
-    std::string m_strVerseSign;
-    char m_chHotkeyLaunch = 0;
-    char m_chHotkeyRestore = 0;
     QIcon m_hIcon;
     QImage m_bmpCaption;
-    CQuotationValues m_quotation;           // how quotations are put together and copied
-    std::vector<std::string> m_arrHistory;  // the references found, in the order typed (as the profile keeps them)
 
     void UpdateData(bool bSaveAndValidate);
 
     // Modules
     void ScanModules();
-    void ReadModuleMarkers();
     // The selected module's book abbreviations, offered while the book is
     // typed; chosen only with Down and Enter or a click.
     void ReadModuleBooks();
@@ -82,10 +74,7 @@ public:
     void ClearHistory();
 
     // Settings
-    CSettingsValues SettingsValues() const;
-    void ApplySettingsValues(const CSettingsValues& values);
     void LoadSettings();
-    bool SaveSettings();     // false, logged, when the profile could not be written
     void RegisterHotkeys();  // unregisters and registers both hot keys
 
     // Tray, hot keys and window states
@@ -133,14 +122,11 @@ protected:
 
 private:
     bool PreTranslateMessage(QObject* pReceiver, QEvent* pEvent);
-    void AddToHistory(const std::string& strEntry);  // an entry as the profile keeps it (LoadHistory)
+    void FillHistory();  // the reference field's list: the session's history, sorted
     void ShowReferenceMenu(QPoint pos);
     void OnTrayActivated(QSystemTrayIcon::ActivationReason reason);
     QMenu* CreateTrayMenu();  // "Развернуть", a separator, "Закрыть"
     void RestoreWindow();
-    // The selected module's configuration file and encoding ("" when none).
-    std::string SelectedModuleIni() const;
-    TextEncoding SelectedModuleEncoding() const;
     // Gives the focus back to the control that had it last (the reference
     // field at first) and selects an edit field's text, so typing replaces it.
     void RestoreFocus();

@@ -5,6 +5,7 @@
 #include "text/encoding.h"
 #include "text/filenames.h"
 #include "text/filereading.h"
+#include "text/filesystem.h"
 #include "text/markersearch.h"
 
 namespace sorvanta {
@@ -78,7 +79,7 @@ std::optional<std::string_view> FileNameOnLine(std::string_view text, std::size_
 }  // namespace
 
 std::string DirectoryOf(std::string_view strPath) {
-    const std::size_t slash = strPath.rfind('/');
+    const std::size_t slash = strPath.find_last_of(kPathSeparators);
     return slash == std::string_view::npos ? std::string() : std::string(strPath.substr(0, slash + 1));
 }
 

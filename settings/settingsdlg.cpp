@@ -1,26 +1,12 @@
 #include "settings/settingsdlg.h"
 
+#include "session/hotkeychar.h"
 #include "settings/folderpicker.h"
-#include "settings/settingsmessages.h"
 #include "ui/messagebox.h"
 #include "ui/qtext.h"
 #include "ui_settingsdlg.h"
 
 namespace sorvanta {
-
-namespace {
-
-// A hot-key character as a field's text, and back: the character 0 is an
-// empty field, and a field's first byte is its character.
-std::string HotkeyText(char ch) {
-    return ch == '\0' ? std::string() : std::string(1, ch);
-}
-
-char HotkeyChar(const std::string& strText) {
-    return strText.empty() ? '\0' : strText.front();
-}
-
-}  // namespace
 
 CSettingsDlg::CSettingsDlg(const CSettingsValues& ownerValues, const CQuotationValues& quotation, QWidget* pParent)
     : CDialog(pParent),
@@ -62,7 +48,7 @@ bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
     }
     for (QLineEdit* pField : {m_pUi->editHotkeyLaunch, m_pUi->editHotkeyRestore}) {
         if (pField->text().size() > 1) {
-            AfxMessageBox(OneCharacterMessage());
+            AfxMessageBox(ToQString(HotkeyFieldTooLongMessage()));
             pField->setFocus();
             pField->selectAll();
             return false;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "profile/quotationvalues.h"
+#include "profile/settingsvalues.h"
 #include "settings/settingsstore.h"
 #include "ui/dialog.h"
 

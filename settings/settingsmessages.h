@@ -5,19 +5,9 @@
 
 namespace sorvanta {
 
-// A hot-key field holds more than one character; the dialog stays open.
-inline QString OneCharacterMessage() {
-    return QStringLiteral("Введите не более одного символа.");
-}
-
 // The folder typed into the folder picker's path line is none.
 inline QString FolderNotFoundMessage(const QString& folder) {
     return QStringLiteral("Папка «%1» не найдена.").arg(folder);
-}
-
-// The settings accepted with "Записать" hold only until the program ends.
-inline QString SettingsNotSavedMessage(const QString& profilePath) {
-    return QStringLiteral("Не удалось сохранить настройки в «%1».").arg(profilePath);
 }
 
 }  // namespace sorvanta

@@ -58,7 +58,7 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Кн 1:2-3. Beta\n3 Gamma"));
         QVERIFY(pDlg->isHidden());
         QCOMPARE(History(*pDlg), QStringList{"Кн 1:2-3"});
-        QCOMPARE(pDlg->m_bShowDlg, 1);
+        QCOMPARE(pDlg->m_session.m_settings.m_bShowDlg, 1);
     }
 
     // The everyday loop: quote, come back, type the next reference at once.
@@ -112,7 +112,7 @@ private slots:
         }
         QVERIFY(pDlg->isVisible());
         QCOMPARE(pDlg->m_comboVerse->count(), 0);
-        QCOMPARE(pDlg->m_bShowDlg, 1);
+        QCOMPARE(pDlg->m_session.m_settings.m_bShowDlg, 1);
     }
 
     void TheQuoteWindowsCheckBoxAndCancel() {
@@ -124,7 +124,7 @@ private slots:
         });
         TypeAndPressEnter(*pDlg, QStringLiteral("Кн 1:1"));
         QVERIFY(pDlg->isVisible());
-        QCOMPARE(pDlg->m_bShowDlg, 1);
+        QCOMPARE(pDlg->m_session.m_settings.m_bShowDlg, 1);
         QCOMPARE(History(*pDlg), QStringList{"Кн 1:1"});  // found, so listed all the same
 
         // Ticking the box switches the window off for the next lookups.
@@ -135,7 +135,7 @@ private slots:
         });
         TypeAndPressEnter(*pDlg, QStringLiteral("Кн 2:1"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Кн 2:1. Delta"));
-        QCOMPARE(pDlg->m_bShowDlg, 0);
+        QCOMPARE(pDlg->m_session.m_settings.m_bShowDlg, 0);
         QVERIFY(pDlg->isHidden());
 
         // With the window switched off the quotation goes straight to the clipboard.
@@ -157,8 +157,8 @@ private slots:
         QVERIFY(pData->html().contains(QStringLiteral("<b>Кн 1:2-3</b>")));
         QVERIFY(pData->html().contains(QStringLiteral("<sup>3</sup>")));
 
-        pDlg->m_quotation.m_style = {CCitationFormat::Quoted, false, true};
-        pDlg->m_quotation.m_bHtml = 0;
+        pDlg->m_session.m_quotation.m_style = {CCitationFormat::Quoted, false, true};
+        pDlg->m_session.m_quotation.m_bHtml = 0;
         pDlg->show();
         TypeAndPressEnter(*pDlg, QStringLiteral("Кн 1:2-3"));
         pData = QGuiApplication::clipboard()->mimeData();
@@ -227,10 +227,11 @@ private slots:
         CMessageRecorder recorder;
         CQuoteDlg dlg(nullptr, std::make_unique<CRecordingHotkeys>(), true);
         dlg.show();
-        QCOMPARE(PathToQString(dlg.m_strDirectory), root);
+        QCOMPARE(PathToQString(dlg.m_session.m_settings.m_strDirectory), root);
         QCOMPARE(dlg.m_comboModules->count(), 1);
         QVERIFY(recorder.m_messages.isEmpty());
-        QCOMPARE(LoadSettingsValues(LoadProfile(SettingsProfilePath())).m_strDirectory, dlg.m_strDirectory);
+        QCOMPARE(LoadSettingsValues(SettingsFileStore().Read()).m_strDirectory,
+                 dlg.m_session.m_settings.m_strDirectory);
         dlg.reject();
     }
 
@@ -248,13 +249,13 @@ private slots:
         QCOMPARE(pDlg->m_comboModules->count(), 3);
         QCOMPARE(pDlg->m_comboModules->currentIndex(), 0);
         QCOMPARE(pDlg->m_comboModules->itemText(1), QStringLiteral("Главы и стихи"));
-        QCOMPARE(pDlg->m_strChapterSign, std::string("<h4>"));
+        QCOMPARE(pDlg->m_session.m_markers.m_strChapterSign, std::string("<h4>"));
 
         // Choosing another module re-reads the markers.
         pDlg->m_comboModules->setCurrentIndex(2);
         emit pDlg->m_comboModules->activated(2);
-        QCOMPARE(ToQString(pDlg->m_strChapterSign), QStringLiteral("<глава>"));
-        QCOMPARE(ToQString(pDlg->m_strVerseSign), QStringLiteral("<стих>"));
+        QCOMPARE(ToQString(pDlg->m_session.m_markers.m_strChapterSign), QStringLiteral("<глава>"));
+        QCOMPARE(ToQString(pDlg->m_session.m_markers.m_strVerseSign), QStringLiteral("<стих>"));
         OnNextModal([](QWidget* pModal) { static_cast<QDialog*>(pModal)->accept(); });
         TypeAndPressEnter(*pDlg, QStringLiteral("Ин 1:1"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Ин 1:1. В начале было Слово,"));

@@ -51,7 +51,7 @@ protected:
                                                      "File = /etc/passwd\r\nQty = 1\r\nAbbr = Корень\r\n"
                                                      "File = \\\\server\\gen.htm\r\nQty = 1\r\nAbbr = Сеть\r\n"
                                                      "File = C:gen.htm\r\nQty = 1\r\nAbbr = Диск"));
-        m_strModule = m_dir.Path() + "/mod/";
+        m_strModule = test::Native(m_dir.Path() + "/mod/");
     }
 
     test::CTempDir m_dir;
@@ -71,9 +71,9 @@ TEST_F(ResolveBookFileTest, FindsTheFileNamedTwoLinesAboveTheFirstLineWithTheAbb
 TEST_F(ResolveBookFileTest, MatchesTheAbbreviationAsAWholeWordOnly) {
     const std::string strIni = m_dir.Write("words/orvanel.ini", Cp("F = a.htm\nq\nx Чис-Ис\n"   // after a hyphen
                                                                    "F = b.htm\nq\nКам ам\n"));  // later in the line
-    EXPECT_EQ(ResolveBookFile(Cp("Ис 1"), strIni), m_dir.Path() + "/words/a.htm");
-    EXPECT_EQ(ResolveBookFile(Cp("Ам 1"), strIni), m_dir.Path() + "/words/b.htm");
-    EXPECT_EQ(ResolveBookFile(Cp("Чис-Ис 1"), strIni), m_dir.Path() + "/words/a.htm");
+    EXPECT_EQ(ResolveBookFile(Cp("Ис 1"), strIni), test::Native(m_dir.Path() + "/words/a.htm"));
+    EXPECT_EQ(ResolveBookFile(Cp("Ам 1"), strIni), test::Native(m_dir.Path() + "/words/b.htm"));
+    EXPECT_EQ(ResolveBookFile(Cp("Чис-Ис 1"), strIni), test::Native(m_dir.Path() + "/words/a.htm"));
 }
 
 // A long file is searched a stretch of 1,024 bytes at a time: a match is
