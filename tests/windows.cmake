@@ -25,9 +25,12 @@ function(sorvanta_windows_tests)
     message(STATUS "The Windows tests are built, not run: they need 64-bit Windows or wine64")
     return()
   endif()
+  # The Wine server kept for 10 s after its last program, so that the many
+  # short runs of the tests do not each start one.
+  find_program(SORVANTA_WINESERVER NAMES wineserver64 wineserver PATHS /usr/lib/wine)
   add_test(NAME wine_prefix
-    COMMAND sh -c "test -f \"$WINEPREFIX/system.reg\" || \"$0\" wineboot.exe --init; \"$0\" cmd.exe /c exit"
-            ${SORVANTA_WINE})
+    COMMAND sh -c "test -f \"$WINEPREFIX/system.reg\" || \"$0\" wineboot.exe --init; \"$1\" -p10; \"$0\" cmd.exe /c exit"
+            ${SORVANTA_WINE} ${SORVANTA_WINESERVER})
   set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${SORVANTA_WINE_ENVIRONMENT}")
 
   add_test(NAME core_tests COMMAND ${SORVANTA_WINE_RUN} $<TARGET_FILE:core_tests>)

@@ -2,7 +2,11 @@
 """The command-line contract of sorvanta-lookup on small hand-written modules,
 its citation formats and HTML output included.
 
-Usage: cli_contract_test.py SORVANTA_LOOKUP DATA_DIR
+Usage: cli_contract_test.py SORVANTA_LOOKUP DATA_DIR [EMULATOR...]
+
+With an emulator (a Windows build under Wine: the command that runs it), the
+same cases give the same bytes; only where the settings live and where a first
+start looks differ, and those cases take the Windows forms.
 """
 import hashlib
 import os
@@ -14,10 +18,20 @@ import unittest
 
 TOOL = None
 ROOT = None
+EMULATOR = []
+SETTINGS_KEY = r"HKCU\Software\Sorvanta\sorvanta\Settings"
 
 
-def run(args, stdin=b"", env=None):
-    return subprocess.run([TOOL] + args, input=stdin, capture_output=True, env=env, timeout=60)
+def run(args, stdin=b"", env=None, tool=None):
+    return subprocess.run(EMULATOR + [tool or TOOL] + args, input=stdin, capture_output=True, env=env, timeout=60)
+
+
+def windows_settings(*values):
+    """Replaces the desktop program's registry settings by the given (name, type, data) values."""
+    subprocess.run(EMULATOR + ["reg.exe", "delete", r"HKCU\Software\Sorvanta", "/f"], capture_output=True)
+    for name, kind, data in values:
+        subprocess.run(EMULATOR + ["reg.exe", "add", SETTINGS_KEY, "/v", name, "/t", kind, "/d", data, "/f"],
+                       capture_output=True, check=True)
 
 
 def tree_digest(root):
@@ -138,6 +152,18 @@ class LookupContract(unittest.TestCase):
             self.assertEqual(result.stdout, b"", args)
 
     def test_default_root_comes_from_the_desktop_profile(self):
+        if EMULATOR:
+            cases = [
+                ([("Directory", "REG_SZ", ROOT)], (0, "Кн 2:1. Delta\n")),
+                # A value of another type is no directory: a first start, which finds nothing here.
+                ([("Directory", "REG_DWORD", "1")], (2, "")),
+            ]
+            for values, expected in cases:
+                windows_settings(*values)
+                result = run(["Кн 2:1"])
+                self.assertEqual((result.returncode, result.stdout.decode()), expected, values)
+            windows_settings()
+            return
         with tempfile.TemporaryDirectory() as config:
             os.makedirs(os.path.join(config, "Sorvanta"))
             with open(os.path.join(config, "Sorvanta", "sorvanta.conf"), "w", encoding="utf-8") as profile:
@@ -147,6 +173,17 @@ class LookupContract(unittest.TestCase):
             self.assertEqual((result.returncode, result.stdout.decode()), (0, "Кн 2:1. Delta\n"))
 
     def test_without_a_directory_in_the_profile_the_modules_found_are_used(self):
+        if EMULATOR:  # the program in the host's folder finds the modules below it
+            windows_settings(("ShowDlg", "REG_DWORD", "1"))
+            with tempfile.TemporaryDirectory() as folder:
+                host = os.path.join(folder, "ORVANEL")
+                shutil.copytree(os.path.join(ROOT, "a_kn"), os.path.join(host, "Modules", "a_kn"))
+                os.makedirs(os.path.join(host, "Sorvanta"))
+                shutil.copy(TOOL, os.path.join(host, "Sorvanta"))
+                result = run(["Кн 2:1"], tool=os.path.join(host, "Sorvanta", os.path.basename(TOOL)))
+            windows_settings()
+            self.assertEqual((result.returncode, result.stdout.decode()), (0, "Кн 2:1. Delta\n"))
+            return
         with tempfile.TemporaryDirectory() as home:
             modules = os.path.join(home, ".wine", "drive_c", "Program Files", "Orvanel", "Modules")
             shutil.copytree(os.path.join(ROOT, "a_kn"), os.path.join(modules, "a_kn"))
@@ -184,6 +221,6 @@ class LookupContract(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    TOOL, DATA = sys.argv[1], sys.argv[2]
+    TOOL, DATA, EMULATOR = sys.argv[1], sys.argv[2], sys.argv[3:]
     ROOT = os.path.join(DATA, "root")
     unittest.main(argv=sys.argv[:1], verbosity=2)
