@@ -64,9 +64,16 @@ windows-i686: windows-deps
 
 # The Windows build's tests under wine64: the core's tests, the command-line
 # contract byte for byte as on Linux, and sorvanta.exe end to end in a private
-# X server, which takes the screen grabber and the samples from the native build.
-test-windows: build windows
+# X server, which takes the screen grabber and the samples from the native build;
+# then the packages, the installer installing and uninstalling under Wine.
+test-windows: build windows-package
 	cd $(BUILD_WINDOWS) && ctest --output-on-failure -j $(JOBS)
+	scripts/check-windows-package $(BUILD_WINDOWS)/sorvanta-*-windows-x64.zip $(BUILD_WINDOWS)/sorvanta-*-setup.exe
+
+# For Windows users: a zip of the two programs with a README and the licence,
+# and an installer for the current user (NSIS).
+windows-package: windows
+	scripts/make-windows-package $(BUILD_WINDOWS)
 
 windows-e2e: build windows
 	cd $(BUILD_WINDOWS) && ctest -R windows_e2e --output-on-failure
