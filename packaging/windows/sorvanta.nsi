@@ -65,9 +65,14 @@ Section "${APP}" SecProgram
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
-Section "Запускать вместе с Windows" SecAutostart
+Section "Запуск с Windows" SecAutostart
   WriteRegStr HKCU "${RUN_KEY}" "${APP}" '"$INSTDIR\sorvanta.exe"'
 SectionEnd
+
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+  !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "Sorvanta, sorvanta-lookup и ярлык в меню «Пуск»."
+  !insertmacro MUI_DESCRIPTION_TEXT ${SecAutostart} "Sorvanta запускается при входе в Windows."
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 ; The user's settings (HKCU\Software\Sorvanta) stay, as a later installation
 ; takes them up again.
