@@ -108,6 +108,7 @@ def main():
         session.click_at(session.wine_tray_icon())
         session.wait_for(session.main_visible)
         session.click(main_window, *REFERENCE_FIELD)
+        session.focus(main_window)
         session.key("Escape")
         session.wait_for(lambda: not session.main_visible())
 
@@ -118,6 +119,7 @@ def main():
         session.press_in(other, "super+b")
         session.wait_for(session.main_visible)
         session.click(main_window, *REFERENCE_FIELD)
+        session.focus(main_window)
         session.key("Escape")
         session.wait_for(lambda: not session.main_visible())
         marker = os.path.join(session.bin, "orvanel-started.txt")
