@@ -15,6 +15,10 @@ set(SORVANTA_WINE_ENVIRONMENT
   WINEDLLOVERRIDES=mscoree,mshtml=)
 set(SORVANTA_WINE_RUN ${CMAKE_COMMAND} -E env ${SORVANTA_WINE_ENVIRONMENT} ${SORVANTA_WINE})
 
+# The end-to-end run of sorvanta.exe takes the screen grabber and the sample
+# modules from a native build of the same sources.
+set(SORVANTA_NATIVE_BUILD "" CACHE PATH "Native build for the Windows end-to-end test (empty: the test is left out)")
+
 function(sorvanta_windows_tests)
   target_sources(core_tests PRIVATE modules/windowsfiles_test.cpp)
   if(NOT CMAKE_CROSSCOMPILING OR NOT SORVANTA_WINE OR NOT CMAKE_SYSTEM_PROCESSOR STREQUAL x86_64)
@@ -34,4 +38,12 @@ function(sorvanta_windows_tests)
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/cli/cli_contract_test.py
             $<TARGET_FILE:sorvanta-lookup> ${CMAKE_CURRENT_SOURCE_DIR}/data ${SORVANTA_WINE_RUN})
   set_tests_properties(core_tests cli_contract PROPERTIES FIXTURES_REQUIRED wine LABELS windows)
+
+  if(SORVANTA_NATIVE_BUILD)
+    add_test(NAME windows_e2e
+      COMMAND ${Python3_EXECUTABLE} windows_e2e_test.py $<TARGET_FILE:sorvanta> $<TARGET_FILE:orvanel-standin>
+              ${SORVANTA_NATIVE_BUILD}/tests/grab_screen ${SORVANTA_NATIVE_BUILD}/samples ${CMAKE_BINARY_DIR}/screenshots)
+    set_tests_properties(windows_e2e PROPERTIES
+      WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/e2e LABELS "windows;e2e" TIMEOUT 300)
+  endif()
 endfunction()

@@ -21,19 +21,19 @@ constexpr DWORD kFindWindowTries = 40;  // a program that is just starting has n
 constexpr DWORD kFindWindowPauseMs = 50;
 constexpr UINT kSendTimeoutMs = 5000;
 
-// The main window of the program that runs, marked by its property.
+// Stops at the main window of the program that runs, marked by its property.
+BOOL CALLBACK TakeMainWindow(HWND hWnd, LPARAM lParam) {
+    if (GetPropW(hWnd, kMainWindowProperty) == nullptr) return TRUE;
+    DWORD nProcess = 0;
+    GetWindowThreadProcessId(hWnd, &nProcess);
+    if (nProcess == GetCurrentProcessId()) return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return FALSE;
+}
+
 HWND FindMainWindow() {
     HWND hFound = nullptr;
-    EnumWindows(
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            if (GetPropW(hWnd, kMainWindowProperty) == nullptr) return TRUE;
-            DWORD nProcess = 0;
-            GetWindowThreadProcessId(hWnd, &nProcess);
-            if (nProcess == GetCurrentProcessId()) return TRUE;
-            *reinterpret_cast<HWND*>(lParam) = hWnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&hFound));
+    EnumWindows(TakeMainWindow, reinterpret_cast<LPARAM>(&hFound));
     return hFound;
 }
 
