@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/cases.h"
 #include "text/codec.h"
 
 namespace sorvanta {
@@ -85,13 +86,34 @@ TEST_F(QuoteSessionTest, TheHistoryKeepsWhatWasFoundWithinItsBounds) {
     EXPECT_EQ(m_session.m_arrHistory.back(), "Кн 1:1");
 }
 
-// An entry the profile holds comes back as it was written, whatever its bytes.
-TEST_F(QuoteSessionTest, HistoryEntriesAreKeptAsRead) {
-    m_store.m_profile.Group("History").SetValue("1", "\xC0\xFF raw");
+// A save writes back what was read, and a restart reads what was saved:
+// the newest of the history, the quotation values, an emptied history.
+TEST_F(QuoteSessionTest, AProfileIsWrittenBackAsItWasRead) {
+    for (const test::CCase& profileCase : test::ReadCases("profile-roundtrip.tsv")) {
+        CMemoryStore store;
+        store.m_profile = *CProfile::Parse(profileCase["text"]);
+        CQuoteSession session(store);
+        session.LoadSettings();
+        EXPECT_EQ(session.m_settings.m_strDirectory, profileCase["directory"]) << profileCase.Where();
+        session.SaveSettings();
+        EXPECT_EQ(store.m_profile.Text(), profileCase["text"]) << profileCase.Where();
+    }
+}
+
+TEST_F(QuoteSessionTest, TheNewestHistoryAndTheQuotationValuesLastAcrossStarts) {
+    std::string strText = "[Quotation]\nFormat=quoted\nJoinLines=1\nHtml=maybe\n[History]\n";
+    for (int i = 0; i <= 100; ++i) strText += std::to_string(i) + "=Kn " + std::to_string(i) + "\n";
+    m_store.m_profile = *CProfile::Parse(strText);
     m_session.LoadSettings();
-    ASSERT_EQ(m_session.m_arrHistory, std::vector<std::string>{"\xC0\xFF raw"});
-    m_session.SaveSettings();
-    EXPECT_EQ(LoadHistory(m_store.m_profile), m_session.m_arrHistory);
+    EXPECT_EQ(m_session.m_arrHistory.size(), 100u);
+    EXPECT_EQ(m_session.m_arrHistory.front(), "Kn 1");  // "Kn 0" was the oldest
+    const CCitationStyle& style = m_session.m_quotation.m_style;
+    EXPECT_EQ(style.m_format, CCitationFormat::Quoted);
+    EXPECT_TRUE(style.m_bJoinLines && style.m_bVerseNumbers);
+    EXPECT_EQ(m_session.m_quotation.m_bHtml, 1);  // not understood: the default
+    m_session.ClearHistory();
+    EXPECT_TRUE(LoadHistory(m_store.m_profile).empty());
+    EXPECT_NE(m_store.m_profile.Text().find("Format=quoted"), std::string::npos);
 }
 
 TEST_F(QuoteSessionTest, AModuleRootNeverChosenIsSearchedForAndKeptOnlyWhenFound) {

@@ -1,8 +1,10 @@
-// What the session hands to other programs: the clipboard's "HTML Format"
-// and the request lines of a later start.
+// What the session hands to other programs: the clipboard's "HTML Format",
+// the request lines of a later start and the command line that asks for one.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "session/htmlclipboard.h"
 #include "session/startrequest.h"
@@ -40,6 +42,21 @@ TEST(StartRequest, EachRequestHasItsOwnLineAndOtherLinesAskNothing) {
     for (const char* pLine : {"", "hotkey", "hotkey 3", "restore ", "RESTORE"}) {
         EXPECT_FALSE(RequestOfLine(pLine).has_value()) << pLine;
     }
+}
+
+// The command line: no option, or one of the two requests for desktops
+// without hot keys; anything else is refused.
+TEST(StartRequest, TheCommandLineAsksForOneRequestOrIsRefused) {
+    const std::pair<std::vector<std::string>, std::optional<CInstanceRequest>> cases[] = {
+        {{}, CInstanceRequest::Show},
+        {{"--restore"}, CInstanceRequest::HotKeyRestore},
+        {{"--launch-host"}, CInstanceRequest::HotKeyLaunch},
+        {{"--restore", "--launch-host"}, std::nullopt},
+        {{"--help"}, std::nullopt},
+        {{"--restore=1"}, std::nullopt},
+        {{"restore"}, std::nullopt},
+    };
+    for (const auto& [arrArgs, request] : cases) EXPECT_EQ(ParseCommandLine(arrArgs), request) << arrArgs.size();
 }
 
 }  // namespace
