@@ -61,6 +61,7 @@ CQuoteDlg::CQuoteDlg(QWidget* pParent, std::unique_ptr<CHotkeyLayer> pHotkeys, s
     connect(m_pUi->m_comboModules, &QComboBox::activated, this, [this] {
         ReadModuleMarkers();
         ReadModuleBooks();
+        UpdatePreview();
     });
 }
 
@@ -86,6 +87,7 @@ bool CQuoteDlg::OnInitDialog() {
     m_comboVerse->setCompleter(nullptr);
     m_comboVerse->lineEdit()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_comboVerse->lineEdit(), &QWidget::customContextMenuRequested, this, &CQuoteDlg::ShowReferenceMenu);
+    connect(m_comboVerse, &QComboBox::editTextChanged, this, &CQuoteDlg::UpdatePreview);
     UpdateData(false);
 
     m_pHook = new CHookWnd;

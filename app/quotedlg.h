@@ -80,6 +80,9 @@ public:
     int LookUpAndCopy();
     // Empties the reference field's history list (its menu's "Очистить историю").
     void ClearHistory();
+    // The line below the buttons: what OK would quote for the text typed now.
+    void UpdatePreview();
+    QString PreviewText() const;
 
     // Settings
     CSettingsValues SettingsValues() const;

@@ -36,11 +36,12 @@ void CQuoteDlg::ScanModules() {
     AfxMessageBoxes(messages);
     if (m_arrModuleIni.empty()) {
         m_comboModules->setCurrentIndex(-1);
-        return;
+    } else {
+        m_comboModules->setCurrentIndex(0);
+        ReadModuleMarkers();
+        ReadModuleBooks();
     }
-    m_comboModules->setCurrentIndex(0);
-    ReadModuleMarkers();
-    ReadModuleBooks();
+    UpdatePreview();
 }
 
 std::string CQuoteDlg::SelectedModuleIni() const {
