@@ -119,7 +119,7 @@ private slots:
     // the list), the quotation settings beside them, and clearing the history.
     void HistoryAndQuotationSettingsLastAcrossStarts() {
         std::string strText =
-            "[Settings]\nDirectory=/none\n[Quotation]\nFormat=quoted\nJoinLines=1\nHtml=maybe\n"
+            "[Settings]\nDirectory=/none\n[Quotation]\nFormat=quoted\nJoinLines=1\nHtml=maybe\nPasteIntoDocument=1\n"
             "[History]\n";
         for (int i = 0; i <= 100; ++i)
             strText += std::to_string(i) + "=Kn " + std::to_string(i % 7) + ":" + std::to_string(i) + "\n";
@@ -131,6 +131,7 @@ private slots:
             QVERIFY(dlg.m_quotation.m_style.m_format == CCitationFormat::Quoted);
             QVERIFY(dlg.m_quotation.m_style.m_bJoinLines && dlg.m_quotation.m_style.m_bVerseNumbers);
             QCOMPARE(dlg.m_quotation.m_bHtml, 1);  // not understood: the default
+            QCOMPARE(dlg.m_quotation.m_bPasteIntoDocument, 1);
         });
         RunWindow([](CQuoteDlg& dlg) {
             QCOMPARE(dlg.m_comboVerse->count(), 100);
@@ -138,6 +139,7 @@ private slots:
         });
         RunWindow([](CQuoteDlg& dlg) { QCOMPARE(dlg.m_comboVerse->count(), 0); });
         QVERIFY(FileContents(SettingsProfilePath()).find("Format=quoted") != std::string::npos);
+        QVERIFY(FileContents(SettingsProfilePath()).find("PasteIntoDocument=1") != std::string::npos);
     }
 
     void HandWrittenValuesAndOtherGroupsAreWrittenBackAsRead() {
