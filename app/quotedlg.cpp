@@ -98,6 +98,7 @@ bool CQuoteDlg::OnInitDialog() {
 
     LoadSettings();
     if (!m_pHotkeys) m_pHotkeys = CreatePlatformHotkeyLayer();
+    m_pDocuments = CreateDocumentWindows();
     connect(m_pHotkeys.get(), &CHotkeyLayer::HotKeyPressed, this, &CQuoteDlg::OnHotKey);
     RegisterHotkeys();
     InitTrayIcon();

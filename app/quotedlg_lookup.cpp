@@ -133,7 +133,7 @@ int CQuoteDlg::LookUpAndCopy() {
     std::string strCitation = FormatQuotation(result, m_quotation.m_style);
     std::string strHtml = m_quotation.m_bHtml == 0 ? std::string() : FormatQuotationHtml(result, m_quotation.m_style);
     result.m_arrParts.clear();
-    if (m_bShowDlg != 0) {
+    if (m_bShowDlg != 0 && !m_bReplacing) {
         CCopyDlg dlg(this);
         dlg.m_strPassage = std::move(strCitation);
         dlg.m_encoding = result.m_encoding;
@@ -145,14 +145,21 @@ int CQuoteDlg::LookUpAndCopy() {
                 SaveSettings();
             }
             HideToTray();
+            PasteIntoWriterWindow();
         }
     } else {
         // Without the quote window the quotation goes to the clipboard at once:
         // hiding without copying would report a copy that never happened.
-        if (!CopyToClipboard(ToQString(strCitation, result.m_encoding), strHtml)) {
-            AfxMessageBox(ClipboardFailureMessage());
+        // A selected reference is replaced where it stands; the window stays as it is.
+        const bool bCopied = CopyToClipboard(ToQString(strCitation, result.m_encoding), strHtml);
+        if (!bCopied) AfxMessageBox(ClipboardFailureMessage());
+        if (!m_bReplacing) HideToTray();
+        if (bCopied) {
+            PasteIntoWriterWindow();
+        } else {
+            m_nWriterWindow = 0;
+            m_bReplacing = false;
         }
-        HideToTray();
     }
     return 1;
 }

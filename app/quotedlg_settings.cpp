@@ -47,6 +47,10 @@ bool CQuoteDlg::SaveSettings() {
 
 void CQuoteDlg::OnSettings() {
     CSettingsDlg dlg(SettingsValues(), m_quotation, this);
+    dlg.m_bDocumentPasteAvailable = DocumentPasteAvailable();
+    dlg.m_probeHotkey = [this](int nId, char ch) {
+        return m_pHotkeys->Probe(nId, nId == kHotkeyLaunch ? kModAlt | kModControl : kModWin, ch);
+    };
     if (dlg.exec() != QDialog::Accepted) return;
     ApplySettingsValues(dlg.Values());
     m_quotation = dlg.m_quotation;
@@ -60,6 +64,10 @@ void CQuoteDlg::RegisterHotkeys() {
     m_pHotkeys->RegisterHotKey(kHotkeyLaunch, kModAlt | kModControl, m_chHotkeyLaunch);
     m_pHotkeys->UnregisterHotKey(kHotkeyRestore);
     m_pHotkeys->RegisterHotKey(kHotkeyRestore, kModWin, m_chHotkeyRestore);
+    // The selected reference is replaced only where the writer's window can
+    // be pasted into.
+    m_pHotkeys->UnregisterHotKey(kHotkeyReplace);
+    if (m_pDocuments) m_pHotkeys->RegisterHotKey(kHotkeyReplace, kModWin | kModShift, m_chHotkeyRestore);
 }
 
 }  // namespace sorvanta

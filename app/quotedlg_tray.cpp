@@ -85,6 +85,7 @@ void CQuoteDlg::OnMenuClose() {
 // the window in front and active: the person asked for it, and a window
 // restored behind others would be lost.
 void CQuoteDlg::RestoreWindow() {
+    RememberWriterWindow();
     // A Wayland client can neither restore a window the desktop minimised
     // nor raise itself over the program the person works in; a window
     // shown anew comes up normal and with the focus.
@@ -180,6 +181,7 @@ bool CQuoteDlg::PreTranslateMessage(QObject* pReceiver, QEvent* pEvent) {
 void CQuoteDlg::OnHotKey(int nId) {
     if (nId == kHotkeyLaunch) LaunchHost();
     if (nId == kHotkeyRestore) RestoreWindow();
+    if (nId == kHotkeyReplace) ReplaceSelectedReference();
 }
 
 void CQuoteDlg::LaunchHost() {

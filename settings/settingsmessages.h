@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "platform/hotkeys.h"
+
 namespace sorvanta {
 
 // A hot-key field holds more than one character; the dialog stays open.
@@ -18,6 +20,23 @@ inline QString FolderNotFoundMessage(const QString& folder) {
 // The settings accepted with "Записать" hold only until the program ends.
 inline QString SettingsNotSavedMessage(const QString& profilePath) {
     return QStringLiteral("Не удалось сохранить настройки в «%1».").arg(profilePath);
+}
+
+// Why a hot key cannot be had, shown beside its field ("" when it can).
+inline QString HotkeyStatusText(HotkeyStatus status) {
+    switch (status) {
+        case HotkeyStatus::Taken: return QStringLiteral("Занято другой программой");
+        case HotkeyStatus::NoKey: return QStringLiteral("Нет такой клавиши");
+        default: return QString();
+    }
+}
+
+// Why "Вставлять цитату в документ" cannot be switched on here.
+inline QString DocumentPasteUnavailableMessage(bool bWayland) {
+    return bWayland ? QStringLiteral("В сеансе Wayland окна других программ недоступны: цитата остаётся в буфере "
+                                     "обмена, вставьте её сами (Ctrl+V).")
+                    : QStringLiteral("Здесь нельзя вставлять в окна других программ (нет расширения XTest): "
+                                     "цитата остаётся в буфере обмена.");
 }
 
 }  // namespace sorvanta
