@@ -175,7 +175,7 @@ private:
     std::optional<bool> m_bTrayAvailable;
     CHostStarter m_hostStarter;
     bool m_bDestroyed = false;
-    bool m_bRestoreOnActivation = false;  // a way back waits for the platform's activation
+    bool m_bRestoreOnActivation = false;             // a way back waits for the platform's activation
     std::unique_ptr<CDocumentWindows> m_pDocuments;  // null where other programs' windows cannot be pasted into
     std::uint64_t m_nWriterWindow = 0;               // the window to paste into after the next copy
     bool m_bReplacing = false;                       // a selected reference is being replaced

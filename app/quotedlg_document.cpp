@@ -77,7 +77,8 @@ void CQuoteDlg::ReplaceSelectedReference() {
     QString problem;
     if (text.size() >= kLargestSelection / 4 && text.toUtf8().size() >= kLargestSelection) {
         problem = QStringLiteral("Выделено 10 МБ или больше: это не ссылка. Документ не изменён.");
-    } else if (LooksBinary(text) || (text.isEmpty() && pData != nullptr && !pData->hasText() && !pData->formats().isEmpty())) {
+    } else if (LooksBinary(text) ||
+               (text.isEmpty() && pData != nullptr && !pData->hasText() && !pData->formats().isEmpty())) {
         problem = QStringLiteral("Выделен не текст. Документ не изменён.");
     }
     if (text.trimmed().isEmpty() || !problem.isEmpty()) {

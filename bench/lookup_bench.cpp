@@ -150,8 +150,7 @@ void DescribeWhileTyping(benchmark::State& state, const char* reference) {
 }
 
 // Psalms is the largest book; its last chapters make the search run longest.
-BENCHMARK_CAPTURE(DescribeWhileTyping, typing_psalm_119_range, "Ps 119:1-176")
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DescribeWhileTyping, typing_psalm_119_range, "Ps 119:1-176")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DescribeWhileTyping, typing_last_verse, "Ps 150:6")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ReadIniAndBook, psalms_files, "Ps 1");
 BENCHMARK_CAPTURE(LookUpReference, single_verse_first, "Ps 1:1");

@@ -61,9 +61,9 @@ PartPreview DescribePart(std::string_view strVerse, const std::string& strIniPat
     if (!entry) return Failure(kNoBook);
 
     const Reference reference = ParseReference(strVerse, encoding);
-    const std::string strName = ConvertText(
-        NamesTheBook(entry->m_middleValue) ? entry->m_middleValue : Trim(reference.m_strBook), encoding,
-        TextEncoding::Utf8);
+    const std::string strName =
+        ConvertText(NamesTheBook(entry->m_middleValue) ? entry->m_middleValue : Trim(reference.m_strBook), encoding,
+                    TextEncoding::Utf8);
     const std::optional<CFileBytes> book = ReadFileNoCase(BookFilePath(strIniPath, entry->m_fileName, encoding));
     if (!book) return Failure("Искомый отрывок не найден");
     std::string_view text = book->View();
@@ -97,8 +97,7 @@ PartPreview DescribePart(std::string_view strVerse, const std::string& strIniPat
     }
     // What is counted above is what extraction finds; the cleaning may still
     // leave nothing (a verse that is all mark-up).
-    const std::string_view passage =
-        ExtractPassage(text, reference, markers.m_strChapterSign, markers.m_strVerseSign);
+    const std::string_view passage = ExtractPassage(text, reference, markers.m_strChapterSign, markers.m_strVerseSign);
     if (CleanPassage(passage, reference.m_strFirstVerse).empty()) return Failure("Искомый отрывок не найден");
     return {true, strText};
 }

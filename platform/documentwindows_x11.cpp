@@ -52,9 +52,7 @@ public:
         return true;
     }
 
-    bool ReadyForPaste(std::uint64_t window) override {
-        return !ModifierHeld() && FocusIsWithin(window);
-    }
+    bool ReadyForPaste(std::uint64_t window) override { return !ModifierHeld() && FocusIsWithin(window); }
 
     void SendPasteKey() override {
         const KeyCode control = XKeysymToKeycode(m_pDisplay, XK_Control_L);

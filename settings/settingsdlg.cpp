@@ -59,7 +59,7 @@ bool CSettingsDlg::OnInitDialog() {
 
 void CSettingsDlg::ShowHotkeyStatus() {
     const std::pair<QLineEdit*, QLabel*> fields[] = {{m_pUi->editHotkeyLaunch, m_pUi->labelLaunchStatus},
-                                                    {m_pUi->editHotkeyRestore, m_pUi->labelRestoreStatus}};
+                                                     {m_pUi->editHotkeyRestore, m_pUi->labelRestoreStatus}};
     int nId = kHotkeyLaunch;
     for (const auto& [pField, pLabel] : fields) {
         const std::string strText = FromQString(pField->text());

@@ -33,10 +33,12 @@ inline QString HotkeyStatusText(HotkeyStatus status) {
 
 // Why "Вставлять цитату в документ" cannot be switched on here.
 inline QString DocumentPasteUnavailableMessage(bool bWayland) {
-    return bWayland ? QStringLiteral("В сеансе Wayland окна других программ недоступны: цитата остаётся в буфере "
-                                     "обмена, вставьте её сами (Ctrl+V).")
-                    : QStringLiteral("Здесь нельзя вставлять в окна других программ (нет расширения XTest): "
-                                     "цитата остаётся в буфере обмена.");
+    return bWayland ? QStringLiteral(
+                          "В сеансе Wayland окна других программ недоступны: цитата остаётся в буфере "
+                          "обмена, вставьте её сами (Ctrl+V).")
+                    : QStringLiteral(
+                          "Здесь нельзя вставлять в окна других программ (нет расширения XTest): "
+                          "цитата остаётся в буфере обмена.");
 }
 
 }  // namespace sorvanta

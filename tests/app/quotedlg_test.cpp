@@ -13,9 +13,9 @@
 #include <QTemporaryDir>
 
 #include "app/hookwnd.h"
-#include "text/codec.h"
 #include "output/copydlg.h"
 #include "support/guifixture.h"
+#include "text/codec.h"
 #include "ui/qtext.h"
 
 using namespace sorvanta;
@@ -37,7 +37,6 @@ QStringList History(const CQuoteDlg& dlg) {
     for (int i = 0; i < dlg.m_comboVerse->count(); ++i) items << dlg.m_comboVerse->itemText(i);
     return items;
 }
-
 
 // A module root with two modules: "a" names its book in full (Иоанна, two
 // chapters of 3 and 22 verses), "b" keeps a number where the name goes.
@@ -327,25 +326,42 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("line");
         const QString noBook = QStringLiteral("Нет книги с таким сокращением");
-        QTest::newRow("one verse") << 0 << "Ин 2:5" << "Иоанна 2:5, 1 стих";
-        QTest::newRow("3 verses, any case") << 0 << "ин 2:1-3" << "Иоанна 2:1–3, 3 стиха";
-        QTest::newRow("5, en dash") << 0 << "Ин 2:1–5" << "Иоанна 2:1–5, 5 стихов";
-        QTest::newRow("11") << 0 << "Ин 2:1-11" << "Иоанна 2:1–11, 11 стихов";
-        QTest::newRow("21") << 0 << "Ин 2:1-21" << "Иоанна 2:1–21, 21 стих";
-        QTest::newRow("22") << 0 << "Ин 2:1-22" << "Иоанна 2:1–22, 22 стиха";
-        QTest::newRow("last of a chapter") << 0 << "Иоан 1:3" << "Иоанна 1:3, 1 стих";
-        QTest::newRow("chapter, full stop") << 0 << "Ин. 2" << "Иоанна, глава 2";
-        QTest::newRow("two") << 0 << "Ин 1:1; 2:5" << "Иоанна 1:1, 1 стих; Иоанна 2:5, 1 стих";
-        QTest::newRow("no chapter") << 0 << "Ин 3" << "В книге глав: 2";
-        QTest::newRow("chapter 0") << 0 << "Ин 0:1" << "В книге глав: 2";
-        QTest::newRow("no verse") << 0 << "Ин 1:4" << "В главе стихов: 3";
-        QTest::newRow("range past the end") << 0 << "Ин 1:2-4" << "В главе стихов: 3";
-        QTest::newRow("backward range") << 0 << "Ин 1:3-2" << "Искомый отрывок не найден";
+        QTest::newRow("one verse") << 0 << "Ин 2:5"
+                                   << "Иоанна 2:5, 1 стих";
+        QTest::newRow("3 verses, any case") << 0 << "ин 2:1-3"
+                                            << "Иоанна 2:1–3, 3 стиха";
+        QTest::newRow("5, en dash") << 0 << "Ин 2:1–5"
+                                    << "Иоанна 2:1–5, 5 стихов";
+        QTest::newRow("11") << 0 << "Ин 2:1-11"
+                            << "Иоанна 2:1–11, 11 стихов";
+        QTest::newRow("21") << 0 << "Ин 2:1-21"
+                            << "Иоанна 2:1–21, 21 стих";
+        QTest::newRow("22") << 0 << "Ин 2:1-22"
+                            << "Иоанна 2:1–22, 22 стиха";
+        QTest::newRow("last of a chapter") << 0 << "Иоан 1:3"
+                                           << "Иоанна 1:3, 1 стих";
+        QTest::newRow("chapter, full stop") << 0 << "Ин. 2"
+                                            << "Иоанна, глава 2";
+        QTest::newRow("two") << 0 << "Ин 1:1; 2:5"
+                             << "Иоанна 1:1, 1 стих; Иоанна 2:5, 1 стих";
+        QTest::newRow("no chapter") << 0 << "Ин 3"
+                                    << "В книге глав: 2";
+        QTest::newRow("chapter 0") << 0 << "Ин 0:1"
+                                   << "В книге глав: 2";
+        QTest::newRow("no verse") << 0 << "Ин 1:4"
+                                  << "В главе стихов: 3";
+        QTest::newRow("range past the end") << 0 << "Ин 1:2-4"
+                                            << "В главе стихов: 3";
+        QTest::newRow("backward range") << 0 << "Ин 1:3-2"
+                                        << "Искомый отрывок не найден";
         QTest::newRow("no book") << 0 << "Мф 1:1" << noBook;
         QTest::newRow("second fails") << 0 << "Ин 1:1; Мф 1" << noBook;
-        QTest::newRow("blank") << 0 << "  " << "";
-        QTest::newRow("numbered name line") << 1 << "Кн 1:2-3" << "Кн 1:2–3, 2 стиха";
-        QTest::newRow("missing book file") << 1 << "Нет 1" << "Искомый отрывок не найден";
+        QTest::newRow("blank") << 0 << "  "
+                               << "";
+        QTest::newRow("numbered name line") << 1 << "Кн 1:2-3"
+                                            << "Кн 1:2–3, 2 стиха";
+        QTest::newRow("missing book file") << 1 << "Нет 1"
+                                           << "Искомый отрывок не найден";
     }
 
     void ThePreviewLineTellsWhatOkWouldQuote() {

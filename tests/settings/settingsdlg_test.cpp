@@ -101,8 +101,8 @@ private slots:
         QVERIFY(dlg.m_quotation.m_style.m_format == CCitationFormat::ReferenceLast);
         QVERIFY(dlg.m_quotation.m_style.m_bVerseNumbers && dlg.m_quotation.m_style.m_bJoinLines);
         QCOMPARE(dlg.m_quotation.m_bHtml, 0);
-        QCOMPARE(window.m_pHotkeys->m_arrCalls,
-                 (std::vector<std::string>{"unregister 1", "register 1", "unregister 2", "register 2", "unregister 3"}));
+        QCOMPARE(window.m_pHotkeys->m_arrCalls, (std::vector<std::string>{"unregister 1", "register 1", "unregister 2",
+                                                                          "register 2", "unregister 3"}));
         QCOMPARE(window.m_pHotkeys->m_arrRegistered.back(),
                  CRecordingHotkeys::Registration(kHotkeyRestore, kModWin, '\0'));
         QCOMPARE(dlg.m_comboModules->currentIndex(), 0);  // rescanned: the first module again
