@@ -72,13 +72,17 @@ class StraightIntoTheDocument(unittest.TestCase):
             self.assertEqual(self.saved_text(x, editor, lambda text: text.startswith(quoted)).rstrip("\n"), quoted)
             self.assertEqual(x.clipboard(), "Jn 3:16. " + verse(16))
 
-            # A reference typed and selected in the editor, replaced by its quotation.
-            x.type_text(" Also Jn 3:17")
+            # A reference typed on a line of its own and selected, replaced by its quotation.
+            x.key("ctrl+End", "Return")
+            x.type_text("Also Jn 3:17")
             x.key(*["shift+Left"] * len("Jn 3:17"))
             x.key("super+shift+b")
-            replaced = quoted + " Also Jn 3:17. " + verse(17)
-            self.assertEqual(self.saved_text(x, editor, lambda text: text.startswith(replaced)).rstrip("\n"),
-                             replaced)
+            replaced = "Also Jn 3:17. " + verse(17)
+            last_line = lambda text: text.rstrip("\n").split("\n")[-1]
+            text = self.saved_text(x, editor, lambda text: last_line(text) == replaced)
+            x.screenshot(os.path.join(ARGS.shots, "document-replaced.png"))
+            self.assertEqual(last_line(text), replaced)
+            self.assertTrue(text.startswith(quoted + "\n"))
             self.assertFalse(x.main_visible())
 
     def test_setting_off_leaves_the_document_alone(self):
