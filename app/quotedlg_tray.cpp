@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "app/quotedlg.h"
+#include "platform/withdrawnwindow.h"
 #include "ui/messagebox.h"
 
 namespace sorvanta {
@@ -135,6 +136,7 @@ void CQuoteDlg::PostMinimize() {
 void CQuoteDlg::HideToTray() {
     if (TrayAvailable()) {
         hide();
+        MarkWithdrawnWindowNormal(windowHandle());
     } else if (!isMinimized()) {
         showMinimized();
     }

@@ -125,6 +125,7 @@ public:
         const auto* pKey = reinterpret_cast<const xcb_key_press_event_t*>(pEvent);
         for (const auto& [nId, grab] : m_grabs) {
             if (pKey->detail == grab.keycode && (pKey->state & kRelevantMask) == grab.modifiers) {
+                qCDebug(lcSorvanta, "hot key %d pressed at %u", nId, pKey->time);
                 emit HotKeyPressed(nId);
                 return true;
             }
