@@ -16,6 +16,7 @@
 #include "output/copydlg.h"
 #include "support/guifixture.h"
 #include "support/qtestrunner.h"
+#include "text/codec.h"
 #include "ui/qtext.h"
 
 using namespace sorvanta;
@@ -36,6 +37,26 @@ QStringList History(const CQuoteDlg& dlg) {
     QStringList items;
     for (int i = 0; i < dlg.m_comboVerse->count(); ++i) items << dlg.m_comboVerse->itemText(i);
     return items;
+}
+
+// A module root with two modules: "a" names its book in full (Иоанна, two
+// chapters of 3 and 22 verses), "b" keeps a number where the name goes.
+void WritePreviewModules(const QString& root) {
+    QDir().mkpath(root + "/a");
+    QDir().mkpath(root + "/b");
+    auto write = [](const QString& path, const std::string& strUtf8) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(Utf8ToCp1251(strUtf8)));
+    };
+    write(root + "/a/orvanel.ini",
+          "BibleName = Полные имена\nChapterSign = <h4>\nVerseSign = <p>\n"
+          "PathName = jn.htm\nFullName = Иоанна\nShortName = Ин Иоан\n");
+    std::string strBook = "<html>\n<h4>1</h4>\n<p>1 a\n<p>2 b\n<p>3 c\n<h4>2</h4>\n";
+    for (int i = 1; i <= 22; ++i) strBook += "<p>" + std::to_string(i) + " v\n";
+    write(root + "/a/jn.htm", strBook);
+    QFile::copy(kDataRoot + "/a_kn/orvanel.ini", root + "/b/orvanel.ini");
+    QFile::copy(kDataRoot + "/a_kn/kn.htm", root + "/b/kn.htm");
 }
 
 }  // namespace
@@ -299,6 +320,63 @@ private slots:
         pDlg->reject();
         QVERIFY(pDlg->m_pHook == nullptr);
         QVERIFY(FindHookWnd(pDlg.get()) == nullptr);
+    }
+
+    // The line below the buttons, for what is typed in a module.
+    void ThePreviewLineTellsWhatOkWouldQuote_data() {
+        QTest::addColumn<int>("module");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("line");
+        const QString noBook = QStringLiteral("Нет книги с таким сокращением");
+        QTest::newRow("one verse") << 0 << "Ин 2:5"
+                                   << "Иоанна 2:5, 1 стих";
+        QTest::newRow("3 verses, any case") << 0 << "ин 2:1-3"
+                                            << "Иоанна 2:1–3, 3 стиха";
+        QTest::newRow("5, en dash") << 0 << "Ин 2:1–5"
+                                    << "Иоанна 2:1–5, 5 стихов";
+        QTest::newRow("11") << 0 << "Ин 2:1-11"
+                            << "Иоанна 2:1–11, 11 стихов";
+        QTest::newRow("21") << 0 << "Ин 2:1-21"
+                            << "Иоанна 2:1–21, 21 стих";
+        QTest::newRow("22") << 0 << "Ин 2:1-22"
+                            << "Иоанна 2:1–22, 22 стиха";
+        QTest::newRow("last of a chapter") << 0 << "Иоан 1:3"
+                                           << "Иоанна 1:3, 1 стих";
+        QTest::newRow("chapter, full stop") << 0 << "Ин. 2"
+                                            << "Иоанна, глава 2";
+        QTest::newRow("two") << 0 << "Ин 1:1; 2:5"
+                             << "Иоанна 1:1, 1 стих; Иоанна 2:5, 1 стих";
+        QTest::newRow("no chapter") << 0 << "Ин 3"
+                                    << "В книге глав: 2";
+        QTest::newRow("chapter 0") << 0 << "Ин 0:1"
+                                   << "В книге глав: 2";
+        QTest::newRow("no verse") << 0 << "Ин 1:4"
+                                  << "В главе стихов: 3";
+        QTest::newRow("range past the end") << 0 << "Ин 1:2-4"
+                                            << "В главе стихов: 3";
+        QTest::newRow("backward range") << 0 << "Ин 1:3-2"
+                                        << "Искомый отрывок не найден";
+        QTest::newRow("no book") << 0 << "Мф 1:1" << noBook;
+        QTest::newRow("second fails") << 0 << "Ин 1:1; Мф 1" << noBook;
+        QTest::newRow("blank") << 0 << "  "
+                               << "";
+        QTest::newRow("numbered name line") << 1 << "Кн 1:2-3"
+                                            << "Кн 1:2–3, 2 стиха";
+        QTest::newRow("missing book file") << 1 << "Нет 1"
+                                           << "Искомый отрывок не найден";
+    }
+
+    void ThePreviewLineTellsWhatOkWouldQuote() {
+        QFETCH(int, module);
+        QFETCH(QString, typed);
+        QFETCH(QString, line);
+        QTemporaryDir root;
+        WritePreviewModules(root.path());
+        auto pDlg = OpenWindow({{"Directory", root.path()}}).m_pDlg;
+        pDlg->m_comboModules->setCurrentIndex(module);
+        emit pDlg->m_comboModules->activated(module);
+        TypeText(pDlg->m_comboVerse->lineEdit(), typed);
+        QCOMPARE(pDlg->PreviewText(), line);
     }
 };
 

@@ -91,8 +91,8 @@ private slots:
         QVERIFY(dlg.isVisible() && !dlg.isMinimized());
         window.m_pHotkeys->m_arrCalls.clear();
         dlg.RegisterHotkeys();
-        QCOMPARE(window.m_pHotkeys->m_arrCalls,
-                 (std::vector<std::string>{"unregister 1", "register 1", "unregister 2", "register 2"}));
+        QCOMPARE(window.m_pHotkeys->m_arrCalls, (std::vector<std::string>{"unregister 1", "register 1", "unregister 2",
+                                                                          "register 2", "unregister 3"}));
     }
 
     void CaptionButtonHitRectangleIsStrict() {

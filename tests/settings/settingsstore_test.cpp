@@ -123,7 +123,7 @@ private slots:
     // the list), the quotation settings beside them, and clearing the history.
     void HistoryAndQuotationSettingsLastAcrossStarts() {
         std::string strText =
-            "[Settings]\nDirectory=/none\n[Quotation]\nFormat=quoted\nJoinLines=1\nHtml=maybe\n"
+            "[Settings]\nDirectory=/none\n[Quotation]\nFormat=quoted\nJoinLines=1\nHtml=maybe\nPasteIntoDocument=1\n"
             "[History]\n";
         for (int i = 0; i <= 100; ++i)
             strText += std::to_string(i) + "=Kn " + std::to_string(i % 7) + ":" + std::to_string(i) + "\n";
@@ -136,6 +136,7 @@ private slots:
             QVERIFY(dlg.m_session.m_quotation.m_style.m_bJoinLines &&
                     dlg.m_session.m_quotation.m_style.m_bVerseNumbers);
             QCOMPARE(dlg.m_session.m_quotation.m_bHtml, 1);  // not understood: the default
+            QCOMPARE(dlg.m_session.m_quotation.m_bPasteIntoDocument, 1);
         });
         RunWindow([](CQuoteDlg& dlg) {
             QCOMPARE(dlg.m_comboVerse->count(), 100);
@@ -143,6 +144,7 @@ private slots:
         });
         RunWindow([](CQuoteDlg& dlg) { QCOMPARE(dlg.m_comboVerse->count(), 0); });
         QVERIFY(FileContents(SettingsProfilePath()).find("Format=quoted") != std::string::npos);
+        QVERIFY(FileContents(SettingsProfilePath()).find("PasteIntoDocument=1") != std::string::npos);
     }
 
     void HandWrittenValuesAndOtherGroupsAreWrittenBackAsRead() {
