@@ -64,6 +64,7 @@ CQuoteDlg::CQuoteDlg(QWidget* pParent, std::unique_ptr<CHotkeyLayer> pHotkeys, s
     connect(m_pUi->m_comboModules, &QComboBox::activated, this, [this](int nIndex) {
         m_session.SelectModule(nIndex);
         ReadModuleBooks();
+        UpdatePreview();
     });
     m_session.m_findModuleRoot = FindDefaultModuleRoot;
 }
@@ -90,6 +91,7 @@ bool CQuoteDlg::OnInitDialog() {
     m_comboVerse->setCompleter(nullptr);
     m_comboVerse->lineEdit()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_comboVerse->lineEdit(), &QWidget::customContextMenuRequested, this, &CQuoteDlg::ShowReferenceMenu);
+    connect(m_comboVerse, &QComboBox::editTextChanged, this, &CQuoteDlg::UpdatePreview);
     UpdateData(false);
 
     m_pHook = new CHookWnd;
@@ -100,6 +102,7 @@ bool CQuoteDlg::OnInitDialog() {
 
     LoadSettings();
     if (!m_pHotkeys) m_pHotkeys = CreatePlatformHotkeyLayer();
+    m_pDocuments = CreateDocumentWindows();
     connect(m_pHotkeys.get(), &CHotkeyLayer::HotKeyPressed, this, &CQuoteDlg::OnHotKey);
     RegisterHotkeys();
     InitTrayIcon();

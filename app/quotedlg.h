@@ -13,6 +13,7 @@
 
 #include "app/trayrecord.h"
 #include "launcher/hoststarter.h"
+#include "platform/documentwindows.h"
 #include "platform/hotkeys.h"
 #include "session/quotesession.h"
 #include "settings/settingsstore.h"
@@ -72,6 +73,9 @@ public:
     int LookUpAndCopy();
     // Empties the reference field's history list (its menu's "Очистить историю").
     void ClearHistory();
+    // The line below the buttons: what OK would quote for the text typed now.
+    void UpdatePreview();
+    QString PreviewText() const;
 
     // Settings
     void LoadSettings();
@@ -85,6 +89,19 @@ public:
     void OnMenuClose();
     void OnSize(int nType);
     void LaunchHost();
+
+    // Straight into the document
+    // Remembers the window active when the window is called up, another
+    // program's (with PasteIntoDocument on).
+    void RememberWriterWindow();
+    // Hides nothing; makes the remembered window active again and pastes the
+    // clipboard into it once it has the focus. Nothing when none is remembered
+    // or it is gone.
+    void PasteIntoWriterWindow();
+    // Hot key 3: the selected text is looked up as if typed and its quotation
+    // pasted over the selection.
+    void ReplaceSelectedReference();
+    bool DocumentPasteAvailable() const { return m_pDocuments != nullptr; }
     void PostMinimize();  // what the host platform's posted SC_MINIMIZE did
     // Hides the window to the tray; without a tray it is iconified instead, so
     // that it can never be lost.
@@ -144,7 +161,10 @@ private:
     std::optional<bool> m_bTrayAvailable;
     CHostStarter m_hostStarter;
     bool m_bDestroyed = false;
-    bool m_bRestoreOnActivation = false;  // a way back waits for the platform's activation
+    bool m_bRestoreOnActivation = false;             // a way back waits for the platform's activation
+    std::unique_ptr<CDocumentWindows> m_pDocuments;  // null where other programs' windows cannot be pasted into
+    std::uint64_t m_nWriterWindow = 0;               // the window to paste into after the next copy
+    bool m_bReplacing = false;                       // a selected reference is being replaced
 };
 
 }  // namespace sorvanta

@@ -34,6 +34,7 @@ void CQuoteDlg::ScanModules() {
     ShowMessages(catalogue.m_arrMessages);
     m_comboModules->setCurrentIndex(m_session.m_nSelected);
     ReadModuleBooks();
+    UpdatePreview();
 }
 
 void CQuoteDlg::ReadModuleBooks() {
@@ -91,7 +92,7 @@ int CQuoteDlg::LookUpAndCopy() {
         return 0;
     }
     FillHistory();
-    if (result.m_step == COkStep::ShowQuoteWindow) {
+    if (result.m_step == COkStep::ShowQuoteWindow && !m_bReplacing) {
         // A quotation may be as large as its book: it is handed on, not copied.
         CCopyDlg dlg(this);
         dlg.m_strPassage = std::move(result.m_strQuotation);
@@ -99,15 +100,24 @@ int CQuoteDlg::LookUpAndCopy() {
         dlg.m_strHtml = std::move(result.m_strHtml);
         const bool bCopied = dlg.exec() == QDialog::Accepted;
         m_session.QuoteWindowEnded(bCopied, dlg.m_bDontShow);
-        if (bCopied) HideToTray();
+        if (bCopied) {
+            HideToTray();
+            PasteIntoWriterWindow();
+        }
         return 1;
     }
     // Without the quote window the quotation goes to the clipboard at once:
     // hiding without copying would report a copy that never happened.
-    if (!CopyToClipboard(ToQString(result.m_strQuotation, result.m_encoding), result.m_strHtml)) {
-        AfxMessageBox(ClipboardFailureMessage());
+    // A selected reference is replaced where it stands; the window stays as it is.
+    const bool bCopied = CopyToClipboard(ToQString(result.m_strQuotation, result.m_encoding), result.m_strHtml);
+    if (!bCopied) AfxMessageBox(ClipboardFailureMessage());
+    if (!m_bReplacing) HideToTray();
+    if (bCopied) {
+        PasteIntoWriterWindow();
+    } else {
+        m_nWriterWindow = 0;
+        m_bReplacing = false;
     }
-    HideToTray();
     return 1;
 }
 

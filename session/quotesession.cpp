@@ -44,15 +44,17 @@ TextEncoding CQuoteSession::SelectedEncoding() const {
     return m_nSelected < 0 ? TextEncoding::Cp1251 : m_catalogue.m_arrEncodings[static_cast<std::size_t>(m_nSelected)];
 }
 
+std::string CQuoteSession::SelectedIni() const {
+    return m_nSelected < 0 ? std::string() : m_catalogue.m_arrModuleIni[static_cast<std::size_t>(m_nSelected)];
+}
+
 std::vector<std::string> CQuoteSession::BookAbbreviations() const {
     if (m_nSelected < 0) return {};
-    return ListBookAbbreviations(m_catalogue.m_arrModuleIni[static_cast<std::size_t>(m_nSelected)], SelectedEncoding());
+    return ListBookAbbreviations(SelectedIni(), SelectedEncoding());
 }
 
 COkResult CQuoteSession::OnOK(std::string_view strVerse) {
-    const std::string strIni =
-        m_nSelected < 0 ? std::string() : m_catalogue.m_arrModuleIni[static_cast<std::size_t>(m_nSelected)];
-    LookupResult result = LookUp(strVerse, strIni, m_markers, SelectedEncoding());
+    LookupResult result = LookUp(strVerse, SelectedIni(), m_markers, SelectedEncoding());
     COkResult ok;
     ok.m_arrMessages = LookupMessages(result.m_outcome);
     if (result.m_outcome != LookupOutcome::Found) return ok;

@@ -62,6 +62,8 @@ public:
     void SelectModule(int nIndex);
     // The selected module's book abbreviations, in its encoding.
     std::vector<std::string> BookAbbreviations() const;
+    // The selected module's configuration file ("" when none) and encoding.
+    std::string SelectedIni() const;
     TextEncoding SelectedEncoding() const;
 
     // The OK command for the typed reference (code page 1251). A found one

@@ -1,7 +1,10 @@
 #include "settings/settingsdlg.h"
 
+#include <QGuiApplication>
+
 #include "session/hotkeychar.h"
 #include "settings/folderpicker.h"
+#include "settings/settingsmessages.h"
 #include "ui/messagebox.h"
 #include "ui/qtext.h"
 #include "ui_settingsdlg.h"
@@ -18,6 +21,8 @@ CSettingsDlg::CSettingsDlg(const CSettingsValues& ownerValues, const CQuotationV
     connect(m_pUi->buttonSave, &QPushButton::clicked, this, &CSettingsDlg::accept);
     connect(m_pUi->buttonCancel, &QPushButton::clicked, this, &CSettingsDlg::reject);
     connect(m_pUi->buttonBrowse, &QPushButton::clicked, this, &CSettingsDlg::OnBrowse);
+    for (QLineEdit* pField : {m_pUi->editHotkeyLaunch, m_pUi->editHotkeyRestore})
+        connect(pField, &QLineEdit::textChanged, this, &CSettingsDlg::ShowHotkeyStatus);
 }
 
 CSettingsDlg::~CSettingsDlg() = default;
@@ -29,8 +34,26 @@ bool CSettingsDlg::OnInitDialog() {
     m_strHotkeyLaunch = HotkeyText(m_ownerValues.m_chHotkeyLaunch);
     m_strHotkeyRestore = HotkeyText(m_ownerValues.m_chHotkeyRestore);
     UpdateData(false);
+    if (!m_bDocumentPasteAvailable) {
+        m_pUi->checkPasteIntoDocument->setEnabled(false);
+        m_pUi->checkPasteIntoDocument->setToolTip(
+            DocumentPasteUnavailableMessage(QGuiApplication::platformName().startsWith(QLatin1String("wayland"))));
+    }
+    ShowHotkeyStatus();
     m_pUi->buttonSave->setFocus();
     return true;
+}
+
+void CSettingsDlg::ShowHotkeyStatus() {
+    const std::pair<QLineEdit*, QLabel*> fields[] = {{m_pUi->editHotkeyLaunch, m_pUi->labelLaunchStatus},
+                                                     {m_pUi->editHotkeyRestore, m_pUi->labelRestoreStatus}};
+    int nId = kHotkeyLaunch;
+    for (const auto& [pField, pLabel] : fields) {
+        const std::string strText = FromQString(pField->text());
+        const bool bProbe = m_probeHotkey && strText.size() == 1;
+        pLabel->setText(bProbe ? HotkeyStatusText(m_probeHotkey(nId, strText.front())) : QString());
+        nId = kHotkeyRestore;
+    }
 }
 
 bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
@@ -44,6 +67,7 @@ bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
         m_pUi->checkVerseNumbers->setChecked(m_quotation.m_style.m_bVerseNumbers);
         m_pUi->checkJoinLines->setChecked(m_quotation.m_style.m_bJoinLines);
         m_pUi->checkHtml->setChecked(m_quotation.m_bHtml != 0);
+        m_pUi->checkPasteIntoDocument->setChecked(m_quotation.m_bPasteIntoDocument != 0);
         return true;
     }
     for (QLineEdit* pField : {m_pUi->editHotkeyLaunch, m_pUi->editHotkeyRestore}) {
@@ -63,6 +87,7 @@ bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
     m_quotation.m_style.m_bVerseNumbers = m_pUi->checkVerseNumbers->isChecked();
     m_quotation.m_style.m_bJoinLines = m_pUi->checkJoinLines->isChecked();
     m_quotation.m_bHtml = m_pUi->checkHtml->isChecked() ? 1 : 0;
+    m_quotation.m_bPasteIntoDocument = m_pUi->checkPasteIntoDocument->isChecked() ? 1 : 0;
     return true;
 }
 

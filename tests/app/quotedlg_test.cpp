@@ -214,6 +214,17 @@ private slots:
         pDlg->reject();
         QVERIFY(pDlg->m_pHook == nullptr && FindHookWnd(pDlg.get()) == nullptr);
     }
+
+    // The line below the buttons follows the typing and the module chosen
+    // (what it tells is the lookup's, tests/lookup/preview_test.cpp).
+    void ThePreviewLineFollowsTheTypingAndTheModule() {
+        auto pDlg = OpenWindow().m_pDlg;
+        TypeText(pDlg->m_comboVerse->lineEdit(), QStringLiteral("Кн 1:2-3"));
+        QCOMPARE(pDlg->PreviewText(), QStringLiteral("Кн 1:2–3, 2 стиха"));
+        pDlg->m_comboModules->setCurrentIndex(1);
+        emit pDlg->m_comboModules->activated(1);
+        QCOMPARE(pDlg->PreviewText(), QStringLiteral("Нет книги с таким сокращением"));
+    }
 };
 
 SORVANTA_QTEST(CQuoteDlgTest)

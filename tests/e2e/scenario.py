@@ -124,10 +124,15 @@ class Scenario:
     # --- the program -----------------------------------------------------------------------------------
 
     def do_profile(self, values):
+        """profile KEY=VALUE ...: of the Settings group, or of another as GROUP/KEY=VALUE."""
+        groups = {"Settings": []}
+        for value in values.split():
+            group, _, value = value.partition("/") if "/" in value.split("=", 1)[0] else ("Settings", "", value)
+            groups.setdefault(group, []).append(value + "\n")
         folder = os.path.join(self.desktop.config, "Sorvanta")
         os.makedirs(folder, exist_ok=True)
         with open(os.path.join(folder, "sorvanta.conf"), "w", encoding="utf-8") as profile:
-            profile.write("[Settings]\n" + "".join(value + "\n" for value in values.split()))
+            profile.write("".join(f"[{group}]\n" + "".join(lines) for group, lines in groups.items()))
 
     def do_fake_host(self, _):
         """A stand-in host on the PATH that notes each start."""

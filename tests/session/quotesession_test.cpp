@@ -101,7 +101,7 @@ TEST_F(QuoteSessionTest, AProfileIsWrittenBackAsItWasRead) {
 }
 
 TEST_F(QuoteSessionTest, TheNewestHistoryAndTheQuotationValuesLastAcrossStarts) {
-    std::string strText = "[Quotation]\nFormat=quoted\nJoinLines=1\nHtml=maybe\n[History]\n";
+    std::string strText = "[Quotation]\nFormat=quoted\nJoinLines=1\nHtml=maybe\nPasteIntoDocument=1\n[History]\n";
     for (int i = 0; i <= 100; ++i) strText += std::to_string(i) + "=Kn " + std::to_string(i) + "\n";
     m_store.m_profile = *CProfile::Parse(strText);
     m_session.LoadSettings();
@@ -111,9 +111,11 @@ TEST_F(QuoteSessionTest, TheNewestHistoryAndTheQuotationValuesLastAcrossStarts) 
     EXPECT_EQ(style.m_format, CCitationFormat::Quoted);
     EXPECT_TRUE(style.m_bJoinLines && style.m_bVerseNumbers);
     EXPECT_EQ(m_session.m_quotation.m_bHtml, 1);  // not understood: the default
+    EXPECT_EQ(m_session.m_quotation.m_bPasteIntoDocument, 1);
     m_session.ClearHistory();
     EXPECT_TRUE(LoadHistory(m_store.m_profile).empty());
     EXPECT_NE(m_store.m_profile.Text().find("Format=quoted"), std::string::npos);
+    EXPECT_NE(m_store.m_profile.Text().find("PasteIntoDocument=1"), std::string::npos);
 }
 
 TEST_F(QuoteSessionTest, AModuleRootNeverChosenIsSearchedForAndKeptOnlyWhenFound) {

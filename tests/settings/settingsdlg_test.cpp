@@ -93,12 +93,34 @@ private slots:
         const CQuotationValues& quotation = dlg.m_session.m_quotation;
         QVERIFY(quotation.m_style.m_format == CCitationFormat::ReferenceLast);
         QVERIFY(quotation.m_style.m_bVerseNumbers && quotation.m_style.m_bJoinLines && quotation.m_bHtml == 0);
-        QCOMPARE(window.m_pHotkeys->m_arrCalls,
-                 (std::vector<std::string>{"unregister 1", "register 1", "unregister 2", "register 2"}));
+        QCOMPARE(window.m_pHotkeys->m_arrCalls, (std::vector<std::string>{"unregister 1", "register 1", "unregister 2",
+                                                                          "register 2", "unregister 3"}));
         QCOMPARE(window.m_pHotkeys->m_arrRegistered.back(),
                  CRecordingHotkeys::Registration(kHotkeyRestore, kModWin, '\0'));
         QCOMPARE(dlg.m_comboModules->currentIndex(), 0);  // rescanned: the first module again
         QCOMPARE(dlg.m_session.m_catalogue.m_arrModuleIni.front(), PathFromQString(other) + "/a_kn/orvanel.ini");
+    }
+
+    // Beside each hot-key field, while it is typed: why that combination
+    // cannot be had. Pasting into other programs' windows is not offered
+    // where it cannot be done (here: no display).
+    void AHotkeyThatCannotBeHadIsShownBesideItsField() {
+        CWindowUnderTest window = OpenSettingsWindow();
+        window.m_pHotkeys->m_probeAnswers = {{'B', HotkeyStatus::Taken}, {'#', HotkeyStatus::NoKey}};
+        OnNextModal([](QWidget* pModal) {
+            auto* pLaunch = Find<QLabel>(pModal, "labelLaunchStatus");
+            auto* pRestore = Find<QLabel>(pModal, "labelRestoreStatus");
+            QCOMPARE(pLaunch->text(), QStringLiteral("Занято другой программой"));
+            QCOMPARE(pRestore->text(), QString());
+            Find<QLineEdit>(pModal, "editHotkeyRestore")->setText(QStringLiteral("#"));
+            QCOMPARE(pRestore->text(), QStringLiteral("Нет такой клавиши"));
+            Find<QLineEdit>(pModal, "editHotkeyLaunch")->setText(QStringLiteral("Q"));
+            QCOMPARE(pLaunch->text(), QString());
+            auto* pPaste = Find<QCheckBox>(pModal, "checkPasteIntoDocument");
+            QVERIFY(!pPaste->isEnabled() && !pPaste->toolTip().isEmpty());
+            static_cast<QDialog*>(pModal)->reject();
+        });
+        window.m_pDlg->OnSettings();
     }
 
     void CancelAndEscapeChangeNothing() {
