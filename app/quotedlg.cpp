@@ -89,6 +89,9 @@ bool CQuoteDlg::OnInitDialog() {
     // The reference field never changes what is typed: no inline completion
     // from the history, which stays reachable through the drop-down list.
     m_comboVerse->setCompleter(nullptr);
+    // Enter keeps what is typed: the box would put a history entry that
+    // differs only in letter case in its place when the editing ends.
+    QObject::disconnect(m_comboVerse->lineEdit(), &QLineEdit::editingFinished, m_comboVerse, nullptr);
     m_comboVerse->lineEdit()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_comboVerse->lineEdit(), &QWidget::customContextMenuRequested, this, &CQuoteDlg::ShowReferenceMenu);
     connect(m_comboVerse, &QComboBox::editTextChanged, this, &CQuoteDlg::UpdatePreview);
