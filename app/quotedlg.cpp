@@ -118,7 +118,7 @@ bool CQuoteDlg::OnInitDialog() {
 }
 
 void CQuoteDlg::OnOK() {
-    if (LookUpAndCopy() == 0) AfxMessageBox(QStringLiteral("Искомый отрывок не найден"));
+    if (LookUpAndCopy() == 0) AfxMessageBox(m_strNotFoundMessage);
 }
 
 void CQuoteDlg::done(int nResult) {

@@ -78,6 +78,7 @@ public:
 
     // Lookup
     int LookUpAndCopy();
+    std::string m_strNotFoundMessage;  // what OnOK shows when LookUpAndCopy found nothing (code page 1251)
     // Empties the reference field's history list (its menu's "Очистить историю").
     void ClearHistory();
 

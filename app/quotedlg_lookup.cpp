@@ -120,7 +120,10 @@ int CQuoteDlg::LookUpAndCopy() {
     LookupResult result = LookUp(m_strVerse, SelectedModuleIni(), ModuleMarkers{m_strChapterSign, m_strVerseSign},
                                  SelectedModuleEncoding());
     if (result.m_outcome == LookupOutcome::NoBook) AfxMessageBox(LookupMessages(result.m_outcome).front());
-    if (result.m_outcome != LookupOutcome::Found) return 0;
+    if (result.m_outcome != LookupOutcome::Found) {
+        m_strNotFoundMessage = NotFoundMessage(result);
+        return 0;
+    }
 
     // The history is written at once: a program that is killed keeps it.
     if (m_strVerse.size() <= kMaxHistoryEntry) {

@@ -19,6 +19,7 @@ struct CLookupOptions {
     bool m_bHelp = false;
     CCitationStyle m_citation;                 // --format, --no-verse-numbers, --join
     bool m_bHtml = false;                      // quotations as UTF-8 HTML fragments
+    CPassageOptions m_passage;                 // --keep-strong
     std::vector<std::string> m_arrReferences;  // UTF-8, as given
 };
 

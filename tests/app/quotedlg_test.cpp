@@ -99,7 +99,8 @@ private slots:
         const std::pair<QString, QStringList> cases[] = {
             {QStringLiteral("Откр 1:1"), {kNoBook, kNotFound}},
             {QStringLiteral("3:16"), {kNoBook, kNotFound}},
-            {QStringLiteral("Кн 9"), {kNotFound}},
+            {QStringLiteral("Кн 9"), {kNotFound + QStringLiteral("\nВ книге глав: 2.")}},
+            {QStringLiteral("Кн 1:4"), {kNotFound + QStringLiteral("\nВ главе стихов: 3.")}},
             {QStringLiteral("Кн 1:0"), {kNotFound}},
             {QStringLiteral("Нет 1"), {kNotFound}},  // the book file is missing
         };

@@ -1,0 +1,25 @@
+#include "modules/moduleinfo.h"
+
+#include "modules/keyline.h"
+#include "text/filenames.h"
+#include "text/filereading.h"
+
+namespace sorvanta {
+
+CModuleInfo ReadModuleInfo(const std::string& strIniPath) {
+    CModuleInfo info;
+    const std::optional<CFileBytes> content = ReadFileNoCase(strIniPath);
+    if (!content) return info;
+    for (std::string_view line : SplitTextLines(content->View())) {
+        const std::size_t commentPos = CommentPosition(line);
+        if (const auto strong = KeyLineValue(line, kStrongNumbersKey, commentPos)) {
+            info.m_bStrongNumbers = !strong->empty() && (strong->front() == 'Y' || strong->front() == 'y');
+        }
+        if (const auto shortName = KeyLineValue(line, kBibleShortNameKey, commentPos)) {
+            info.m_strShortName = *shortName;
+        }
+    }
+    return info;
+}
+
+}  // namespace sorvanta
