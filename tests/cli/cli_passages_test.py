@@ -1,0 +1,50 @@
+#!/usr/bin/env python3
+"""The passages table (tests/data/cases/passages.tsv) through sorvanta-lookup:
+gaps, ranges across chapters, the reasons for not finding, character
+references, markers that are not tags, Strong's numbers.
+
+Usage: cli_passages_test.py SORVANTA_LOOKUP DATA_DIR
+"""
+import os
+import re
+import subprocess
+import sys
+import unittest
+
+NOT_FOUND = "Искомый отрывок не найден\n"
+NO_BOOK = "Нету книг c таким сокращением или не выбран модуль\n"
+ESCAPE = re.compile(rb"\\(x[0-9a-fA-F]{2}|.)")
+SIMPLE = {b"t": b"\t", b"r": b"\r", b"n": b"\n"}
+
+
+def unescape(field):
+    """A field as the case files write it: \\t \\r \\n \\\\ and \\xHH for any byte."""
+    def one(match):
+        code = match.group(1)
+        return bytes([int(code[1:], 16)]) if code[:1] == b"x" else SIMPLE.get(code, code)
+    return ESCAPE.sub(one, field.encode()).decode()
+
+
+class PassagesThroughTheTool(unittest.TestCase):
+    def test_every_case(self):
+        for case in CASES:
+            args = [TOOL, "--directory", os.path.join(DATA, "refs"), "--module-index", case["module"]]
+            args += case["options"].split()
+            result = subprocess.run(args + [case["typed"]], capture_output=True, timeout=60)
+            found = case["outcome"] == "found"
+            messages = {"found": "", "no-book": NO_BOOK + NOT_FOUND, "not-found": NOT_FOUND}[case["outcome"]]
+            if case["reason"]:
+                messages += case["reason"] + "\n"
+            expected = (0 if found else 1, case["quotation"] + "\n" if found else "", messages)
+            self.assertEqual((result.returncode, result.stdout.decode(), result.stderr.decode()), expected,
+                             case["where"])
+
+
+if __name__ == "__main__":
+    TOOL, DATA = sys.argv[1], sys.argv[2]
+    del sys.argv[1:3]
+    with open(os.path.join(DATA, "cases", "passages.tsv"), encoding="utf-8", newline="\n") as lines:
+        rows = [(n, line.rstrip("\n")) for n, line in enumerate(lines, 1) if line.strip() and line[0] != "#"]
+    columns = rows[0][1].split("\t")
+    CASES = [dict(zip(columns, map(unescape, line.split("\t"))), where=f"passages.tsv:{n}") for n, line in rows[1:]]
+    unittest.main(verbosity=1)
