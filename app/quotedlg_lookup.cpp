@@ -118,7 +118,7 @@ void CQuoteDlg::ShowReferenceMenu(QPoint pos) {
 int CQuoteDlg::LookUpAndCopy() {
     UpdateData(true);
     LookupResult result = LookUp(m_strVerse, SelectedModuleIni(), ModuleMarkers{m_strChapterSign, m_strVerseSign},
-                                 SelectedModuleEncoding());
+                                 SelectedModuleEncoding(), TextEncoding::Cp1251, m_quotation.m_passage);
     if (result.m_outcome == LookupOutcome::NoBook) AfxMessageBox(LookupMessages(result.m_outcome).front());
     if (result.m_outcome != LookupOutcome::Found) {
         m_strNotFoundMessage = NotFoundMessage(result);
