@@ -39,9 +39,9 @@ public:
     // text or as HTML (always UTF-8).
     void WriteQuotation(const LookupResult& result) {
         if (m_options.m_bHtml) {
-            Write(FormatQuotationHtml(result, m_options.m_citation), TextEncoding::Utf8);
+            Write(FormatQuotationHtml(result, m_options.m_citation, m_options.m_strTemplate), TextEncoding::Utf8);
         } else {
-            Write(FormatQuotation(result, m_options.m_citation), result.m_encoding);
+            Write(FormatQuotation(result, m_options.m_citation, m_options.m_strTemplate), result.m_encoding);
         }
     }
 

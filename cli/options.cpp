@@ -9,7 +9,7 @@ const char* const kLookupUsage =
     "Usage: sorvanta-lookup [--directory DIR] [--module NAME | --module-index N]\n"
     "                       [--encoding utf-8|cp1251] [--null] [--list]\n"
     "                       [--format FORMAT] [--no-verse-numbers] [--join] [--html]\n"
-    "                       [--keep-strong]\n"
+    "                       [--keep-strong] [--template TEMPLATE]\n"
     "                       [REFERENCE...]\n"
     "\n"
     "Looks up scripture references in an Orvanel module and prints each quotation\n"
@@ -34,6 +34,12 @@ const char* const kLookupUsage =
     "                      reference-first  Ин 3:16. text (default)\n"
     "                      reference-last   text (Ин 3:16)\n"
     "                      quoted           «text» (Ин 3:16)\n"
+    "  --template TEMPLATE the citation as a template, instead of --format: {ссылка}\n"
+    "                      the reference as typed, {текст} the passage (required),\n"
+    "                      {модуль} the module's BibleShortName (or its name),\n"
+    "                      {книга} the book's full name in orvanel.ini; the formats\n"
+    "                      are \"{ссылка}. {текст}\", \"{текст} ({ссылка})\" and\n"
+    "                      \"«{текст}» ({ссылка})\"\n"
     "  --no-verse-numbers  drop the verse numbers that begin the lines of a verse\n"
     "                      range or a whole chapter\n"
     "  --join              join the lines into one paragraph: each line break, with\n"
@@ -112,7 +118,7 @@ COptionsResult ParseOptions(const std::vector<std::string>& arrArgs) {
         }
         auto [strName, value] = SplitOption(strArg);
         const bool bTakesValue = strName == "--directory" || strName == "--module" || strName == "--module-index" ||
-                                 strName == "--encoding" || strName == "--format";
+                                 strName == "--encoding" || strName == "--format" || strName == "--template";
         if (bTakesValue && !value) {
             if (i + 1 == arrArgs.size()) {
                 result.m_strError = "option " + strName + " needs a value";
@@ -151,6 +157,10 @@ COptionsResult ParseOptions(const std::vector<std::string>& arrArgs) {
             options.m_citation.m_bVerseNumbers = false;
         } else if (strName == "--join") {
             options.m_citation.m_bJoinLines = true;
+        } else if (strName == "--template") {
+            result.m_strError = TemplateError(*value);
+            if (!result.m_strError.empty()) return result;
+            options.m_strTemplate = *value;
         } else if (strName == "--keep-strong") {
             options.m_passage.m_bKeepStrongNumbers = true;
         } else if (strName == "--html") {

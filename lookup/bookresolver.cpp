@@ -30,6 +30,7 @@ public:
     }
     // Start of the line two above the current one, or npos for the first two.
     std::size_t TwoAbove() const { return m_nTwoAbove; }
+    std::size_t OneAbove() const { return m_nOneAbove; }
 
 private:
     std::size_t NextStart(std::size_t from) const {
@@ -82,15 +83,18 @@ std::string DirectoryOf(std::string_view strPath) {
     return slash == std::string_view::npos ? std::string() : std::string(strPath.substr(0, slash + 1));
 }
 
-std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath, TextEncoding encoding) {
+std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath, TextEncoding encoding,
+                            std::string* pBookName) {
     const Reference reference = ParseReference(MakeUpper(strVerse, encoding), encoding);
     const std::string_view word = TrimRight(reference.m_strBook);
     if (word.empty() || word.find('\n') != std::string_view::npos) return {};  // it could never lie within one line
 
     const std::optional<CFileBytes> content = ReadFileNoCase(strIniPath);
     if (!content) return {};
-    const std::optional<std::string_view> fileName = FindBookFileName(content->View(), word, encoding);
+    std::string_view bookName;
+    const std::optional<std::string_view> fileName = FindBookFileName(content->View(), word, encoding, &bookName);
     if (!fileName) return {};
+    if (pBookName != nullptr) *pBookName = bookName;
     // A name that leads out of the module's folder is never opened: the
     // folder itself, from which no book is read, stands in for it.
     if (!StaysInsideFolder(*fileName)) return DirectoryOf(strIniPath);
@@ -98,7 +102,7 @@ std::string ResolveBookFile(std::string_view strVerse, const std::string& strIni
 }
 
 std::optional<std::string_view> FindBookFileName(std::string_view strIniText, std::string_view strWord,
-                                                 TextEncoding encoding) {
+                                                 TextEncoding encoding, std::string_view* pBookName) {
     // The word is sought in an upper-cased copy. Upper-casing changes letters
     // only and keeps every byte in its place, so the rest is judged on the
     // bytes as written. The candidates come in order, so the lines are walked
@@ -110,7 +114,9 @@ std::optional<std::string_view> FindBookFileName(std::string_view strIniText, st
     for (std::size_t pos = search.Find(0); pos != std::string_view::npos; pos = search.Find(pos + 1)) {
         if (!IsWholeWord(strIniText, pos, strWord.size(), encoding)) continue;
         if (lines.MoveTo(pos)) fileName = FileNameOnLine(strIniText, lines.TwoAbove());
-        if (fileName) return fileName;
+        if (!fileName) continue;
+        if (pBookName != nullptr) *pBookName = FileNameOnLine(strIniText, lines.OneAbove()).value_or("");
+        return fileName;
     }
     return std::nullopt;
 }

@@ -23,8 +23,11 @@ std::string DirectoryOf(std::string_view strPath);
 // An empty name, or one that leads outside the module's folder
 // (StaysInsideFolder), gives the folder itself: no book is read from it, and
 // the lookup reports it as a book file that cannot be opened.
+// When `pBookName` is given, it receives the book's full name: the text after
+// the first "=" of the line between the book-file line and the abbreviation
+// line, trimmed ("" when that line holds no "=").
 std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath,
-                            TextEncoding encoding = TextEncoding::Cp1251);
+                            TextEncoding encoding = TextEncoding::Cp1251, std::string* pBookName = nullptr);
 
 // The book file name that a configuration file's text gives for an
 // abbreviation in capitals, without trailing white space: the first whole-word
@@ -32,6 +35,7 @@ std::string ResolveBookFile(std::string_view strVerse, const std::string& strIni
 // lines above it. Time grows with the text's length, never with the square
 // of a line's.
 std::optional<std::string_view> FindBookFileName(std::string_view strIniText, std::string_view strWord,
-                                                 TextEncoding encoding = TextEncoding::Cp1251);
+                                                 TextEncoding encoding = TextEncoding::Cp1251,
+                                                 std::string_view* pBookName = nullptr);
 
 }  // namespace sorvanta

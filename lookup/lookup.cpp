@@ -70,7 +70,8 @@ bool QuotePieces(std::string_view book, std::string_view strVerse, const CLookup
 // One reference, in the module's encoding; the quotation starts with `strShown`.
 LookupResult LookUpReference(std::string_view strVerse, std::string_view strShown, const CLookupContext& context) {
     LookupResult result;
-    const std::string strBookPath = ResolveBookFile(strVerse, context.m_strIniPath, context.m_encoding);
+    std::string strBookName;
+    const std::string strBookPath = ResolveBookFile(strVerse, context.m_strIniPath, context.m_encoding, &strBookName);
     if (strBookPath.empty()) {
         result.m_outcome = LookupOutcome::NoBook;
         return result;
@@ -85,7 +86,7 @@ LookupResult LookUpReference(std::string_view strVerse, std::string_view strShow
     std::string strText;
     if (!QuotePieces(text, strVerse, context, result, strText)) return result;
     result.m_outcome = LookupOutcome::Found;
-    result.m_arrParts.push_back({std::string(strShown), std::move(strText)});
+    result.m_arrParts.push_back({std::string(strShown), std::move(strText), std::move(strBookName)});
     return result;
 }
 
@@ -119,7 +120,8 @@ LookupResult LookUp(std::string_view strVerse, const std::string& strIniPath, co
         result.m_outcome = LookupOutcome::NoBook;
         return result;
     }
-    const bool bDropStrongNumbers = !options.m_bKeepStrongNumbers && ReadModuleInfo(strIniPath).m_bStrongNumbers;
+    CModuleInfo info = ReadModuleInfo(strIniPath);
+    const bool bDropStrongNumbers = !options.m_bKeepStrongNumbers && info.m_bStrongNumbers;
     const CLookupContext context{strIniPath, markers, moduleEncoding, bDropStrongNumbers};
     for (const RequestPart& part : parts) {
         LookupResult partResult = LookUpPart(part, context);
@@ -131,6 +133,7 @@ LookupResult LookUp(std::string_view strVerse, const std::string& strIniPath, co
         result.m_arrParts.push_back(std::move(partResult.m_arrParts.front()));
     }
     result.m_outcome = LookupOutcome::Found;
+    result.m_strModule = std::move(info.m_strShortName);
     return result;
 }
 

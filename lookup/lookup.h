@@ -21,6 +21,7 @@ enum class LookupOutcome {
 struct QuotationPart {
     std::string m_strReference;
     std::string m_strPassage;
+    std::string m_strBook;  // the book's full name in the module, "" when it has none
 };
 
 // The quotation of a found request (FormatQuotation in the default style) is
@@ -31,6 +32,7 @@ struct LookupResult {
     std::string m_strReason;                         // not found: why, when the book tells (code page 1251)
     std::vector<QuotationPart> m_arrParts;           // what the quotation is made of, one per reference
     TextEncoding m_encoding = TextEncoding::Cp1251;  // of the quotation and its parts: the module's
+    std::string m_strModule;                         // the module's short name, or its display name
 };
 
 // Choices of the reader that change what a passage reads.

@@ -8,6 +8,7 @@ namespace sorvanta {
 
 CModuleInfo ReadModuleInfo(const std::string& strIniPath) {
     CModuleInfo info;
+    std::optional<std::string_view> displayName;
     const std::optional<CFileBytes> content = ReadFileNoCase(strIniPath);
     if (!content) return info;
     for (std::string_view line : SplitTextLines(content->View())) {
@@ -18,7 +19,9 @@ CModuleInfo ReadModuleInfo(const std::string& strIniPath) {
         if (const auto shortName = KeyLineValue(line, kBibleShortNameKey, commentPos)) {
             info.m_strShortName = *shortName;
         }
+        if (!displayName) displayName = KeyLineValue(line, kBibleNameKey, commentPos);
     }
+    if (info.m_strShortName.empty() && displayName) info.m_strShortName = *displayName;
     return info;
 }
 

@@ -11,7 +11,7 @@ inline constexpr std::string_view kBibleShortNameKey = "BibleShortName =";
 
 struct CModuleInfo {
     bool m_bStrongNumbers = false;  // "StrongNumbers = Y": numbers follow many words
-    std::string m_strShortName;     // "BibleShortName =", empty when it has none
+    std::string m_strShortName;     // "BibleShortName =", or else the first "BibleName =" ("" without either)
 };
 
 // Reads the keys by the key-line rule, the last counting line winning; a

@@ -29,7 +29,9 @@ class PassagesThroughTheTool(unittest.TestCase):
     def test_every_case(self):
         for case in CASES:
             args = [TOOL, "--directory", os.path.join(DATA, "refs"), "--module-index", case["module"]]
-            args += case["options"].split()
+            for option in re.split(r" (?=--)", case["options"]) if case["options"] else []:
+                # "--format quoted": the name, then the value; "--template=a b" is one
+                args += [option] if "=" in option.split(" ")[0] else option.split(" ", 1)
             result = subprocess.run(args + [case["typed"]], capture_output=True, timeout=60)
             found = case["outcome"] == "found"
             messages = {"found": "", "no-book": NO_BOOK + NOT_FOUND, "not-found": NOT_FOUND}[case["outcome"]]
@@ -38,6 +40,15 @@ class PassagesThroughTheTool(unittest.TestCase):
             expected = (0 if found else 1, case["quotation"] + "\n" if found else "", messages)
             self.assertEqual((result.returncode, result.stdout.decode(), result.stderr.decode()), expected,
                              case["where"])
+
+    def test_a_template_without_the_text_is_refused_and_a_long_one_is_used(self):
+        root = ["--directory", os.path.join(DATA, "refs")]
+        refused = subprocess.run([TOOL] + root + ["--template", "{ссылка} {книга}", "Быт 1:1"], capture_output=True)
+        self.assertEqual((refused.returncode, refused.stdout), (2, b""))
+        self.assertIn("{текст}", refused.stderr.decode())
+        huge = "{" * 100000 + "{текст}"  # an argument may not be much longer on Linux
+        used = subprocess.run([TOOL] + root + ["--template", huge, "Быт 1:1"], capture_output=True, timeout=60)
+        self.assertEqual((used.returncode, used.stdout.decode()), (0, huge.replace("{текст}", "Один") + "\n"))
 
 
 if __name__ == "__main__":

@@ -55,11 +55,19 @@ std::vector<CRow> ReadRows(const std::string& strName) {
     return rows;
 }
 
-std::vector<std::string> Words(const std::string& strText) {
-    std::vector<std::string> words;
-    std::istringstream stream(strText);
-    for (std::string strWord; stream >> strWord;) words.push_back(strWord);
-    return words;
+// The options of a case: split where a blank comes before "--" (a value may hold blanks).
+std::vector<std::string> Options(const std::string& strText) {
+    std::vector<std::string> options;
+    for (std::size_t start = 0; start < strText.size();) {
+        const std::size_t end = std::min(strText.find(" --", start), strText.size());
+        const std::string strOption = strText.substr(start, end - start);
+        const std::size_t blank =
+            strOption.find_first_of(" =") == strOption.find(' ') ? strOption.find(' ') : std::string::npos;
+        options.push_back(strOption.substr(0, blank));  // "--format quoted": the name, then the value
+        if (blank != std::string::npos) options.push_back(strOption.substr(blank + 1));
+        start = end + 1;
+    }
+    return options;
 }
 
 TEST(Passages, EachCaseOfTheTable) {
@@ -68,7 +76,7 @@ TEST(Passages, EachCaseOfTheTable) {
     ASSERT_GT(rows.size(), 40U);
     for (const CRow& row : rows) {
         SCOPED_TRACE(row.at("where"));
-        const COptionsResult options = ParseOptions(Words(row.at("options")));
+        const COptionsResult options = ParseOptions(Options(row.at("options")));
         ASSERT_EQ(options.m_strError, "");
         const auto nModule = static_cast<std::size_t>(std::stoi(row.at("module")));
         const std::string& strIni = catalogue.m_arrModuleIni.at(nModule);
@@ -80,9 +88,9 @@ TEST(Passages, EachCaseOfTheTable) {
                                                             {"no-book", LookupOutcome::NoBook},
                                                             {"not-found", LookupOutcome::NotFound}};
         EXPECT_EQ(result.m_outcome, outcomes.at(row.at("outcome")));
-        EXPECT_EQ(
-            ConvertText(FormatQuotation(result, options.m_options.m_citation), result.m_encoding, TextEncoding::Utf8),
-            row.at("quotation"));
+        EXPECT_EQ(ConvertText(FormatQuotation(result, options.m_options.m_citation, options.m_options.m_strTemplate),
+                              result.m_encoding, TextEncoding::Utf8),
+                  row.at("quotation"));
         EXPECT_EQ(Cp1251ToUtf8(result.m_strReason), row.at("reason"));
     }
 }
