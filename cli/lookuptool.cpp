@@ -89,7 +89,7 @@ int RunLookupTool(const CLookupOptions& options, std::istream& in, std::ostream&
     // start of the desktop program, or when it found none) gives the module
     // root a search finds, as that start does.
     std::optional<std::string> strDirectory = options.m_strDirectory;
-    if (!strDirectory) strDirectory = ReadProfileDirectory(ProfilePath());
+    if (!strDirectory) strDirectory = ReadSettingsDirectory();
     if (!strDirectory) strDirectory = FindDefaultModuleRoot();
     const ModuleCatalogue catalogue = ScanModules(*strDirectory);
     ReportMessages(catalogue.m_arrMessages, err);

@@ -29,13 +29,31 @@ std::string DirectoryOf(std::string_view strPath);
 std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath,
                             TextEncoding encoding = TextEncoding::Cp1251, std::string* pBookName = nullptr);
 
+// The path of the book file `fileName` (as a configuration file writes it) of
+// the module whose configuration file is `strIniPath`; the module's folder
+// for a name that leads outside it.
+std::string BookFilePath(const std::string& strIniPath, std::string_view fileName,
+                         TextEncoding encoding = TextEncoding::Cp1251);
+
 // The book file name that a configuration file's text gives for an
 // abbreviation in capitals, without trailing white space: the first whole-word
 // occurrence from the top, in upper-cased lines, with a line holding "=" two
 // lines above it. Time grows with the text's length, never with the square
 // of a line's.
 std::optional<std::string_view> FindBookFileName(std::string_view strIniText, std::string_view strWord,
-                                                 TextEncoding encoding = TextEncoding::Cp1251,
-                                                 std::string_view* pBookName = nullptr);
+                                                 TextEncoding encoding = TextEncoding::Cp1251);
+
+// A book's entry in a configuration file: the book file name, and the value
+// of the line between the book-file line and the abbreviation line (after its
+// first "=", trimmed; "" without one), which modules use for the book's full
+// name.
+struct BookEntry {
+    std::string_view m_fileName;
+    std::string_view m_middleValue;
+};
+
+// The entry FindBookFileName finds, with its middle line.
+std::optional<BookEntry> FindBookEntry(std::string_view strIniText, std::string_view strWord,
+                                       TextEncoding encoding = TextEncoding::Cp1251);
 
 }  // namespace sorvanta

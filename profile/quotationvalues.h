@@ -16,6 +16,9 @@ struct CQuotationValues {
     CCitationStyle m_style;  // by default the quotation exactly as looked up
     int m_bHtml = 1;
     CPassageOptions m_passage;  // Strong's numbers kept or left out
+    // After a copy, the quotation is pasted into the window that was active
+    // when the window was called up.
+    int m_bPasteIntoDocument = 0;
 };
 
 // At most this many references are kept, the newest. A reference of more

@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include "support/qtestrunner.h"
+
 using namespace sorvanta;
 
 Q_DECLARE_METATYPE(std::optional<CInstanceRequest>)
@@ -33,5 +35,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CCommandLineTest)
+SORVANTA_QTEST(CCommandLineTest)
 #include "commandline_test.moc"

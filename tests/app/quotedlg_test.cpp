@@ -15,6 +15,8 @@
 #include "app/hookwnd.h"
 #include "output/copydlg.h"
 #include "support/guifixture.h"
+#include "support/qtestrunner.h"
+#include "text/codec.h"
 #include "ui/qtext.h"
 
 using namespace sorvanta;
@@ -37,6 +39,26 @@ QStringList History(const CQuoteDlg& dlg) {
     return items;
 }
 
+// A module root with two modules: "a" names its book in full (Иоанна, two
+// chapters of 3 and 22 verses), "b" keeps a number where the name goes.
+void WritePreviewModules(const QString& root) {
+    QDir().mkpath(root + "/a");
+    QDir().mkpath(root + "/b");
+    auto write = [](const QString& path, const std::string& strUtf8) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(Utf8ToCp1251(strUtf8)));
+    };
+    write(root + "/a/orvanel.ini",
+          "BibleName = Полные имена\nChapterSign = <h4>\nVerseSign = <p>\n"
+          "PathName = jn.htm\nFullName = Иоанна\nShortName = Ин Иоан\n");
+    std::string strBook = "<html>\n<h4>1</h4>\n<p>1 a\n<p>2 b\n<p>3 c\n<h4>2</h4>\n";
+    for (int i = 1; i <= 22; ++i) strBook += "<p>" + std::to_string(i) + " v\n";
+    write(root + "/a/jn.htm", strBook);
+    QFile::copy(kDataRoot + "/a_kn/orvanel.ini", root + "/b/orvanel.ini");
+    QFile::copy(kDataRoot + "/a_kn/kn.htm", root + "/b/kn.htm");
+}
+
 }  // namespace
 
 class CQuoteDlgTest : public QObject {
@@ -57,7 +79,7 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Кн 1:2-3. Beta\n3 Gamma"));
         QVERIFY(pDlg->isHidden());
         QCOMPARE(History(*pDlg), QStringList{"Кн 1:2-3"});
-        QCOMPARE(pDlg->m_bShowDlg, 1);
+        QCOMPARE(pDlg->m_session.m_settings.m_bShowDlg, 1);
     }
 
     // The everyday loop: quote, come back, type the next reference at once.
@@ -112,7 +134,7 @@ private slots:
         }
         QVERIFY(pDlg->isVisible());
         QCOMPARE(pDlg->m_comboVerse->count(), 0);
-        QCOMPARE(pDlg->m_bShowDlg, 1);
+        QCOMPARE(pDlg->m_session.m_settings.m_bShowDlg, 1);
     }
 
     void TheQuoteWindowsCheckBoxAndCancel() {
@@ -124,7 +146,7 @@ private slots:
         });
         TypeAndPressEnter(*pDlg, QStringLiteral("Кн 1:1"));
         QVERIFY(pDlg->isVisible());
-        QCOMPARE(pDlg->m_bShowDlg, 1);
+        QCOMPARE(pDlg->m_session.m_settings.m_bShowDlg, 1);
         QCOMPARE(History(*pDlg), QStringList{"Кн 1:1"});  // found, so listed all the same
 
         // Ticking the box switches the window off for the next lookups.
@@ -135,7 +157,7 @@ private slots:
         });
         TypeAndPressEnter(*pDlg, QStringLiteral("Кн 2:1"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Кн 2:1. Delta"));
-        QCOMPARE(pDlg->m_bShowDlg, 0);
+        QCOMPARE(pDlg->m_session.m_settings.m_bShowDlg, 0);
         QVERIFY(pDlg->isHidden());
 
         // With the window switched off the quotation goes straight to the clipboard.
@@ -157,8 +179,8 @@ private slots:
         QVERIFY(pData->html().contains(QStringLiteral("<b>Кн 1:2-3</b>")));
         QVERIFY(pData->html().contains(QStringLiteral("<sup>3</sup>")));
 
-        pDlg->m_quotation.m_style = {CCitationFormat::Quoted, false, true};
-        pDlg->m_quotation.m_bHtml = 0;
+        pDlg->m_session.m_quotation.m_style = {CCitationFormat::Quoted, false, true};
+        pDlg->m_session.m_quotation.m_bHtml = 0;
         pDlg->show();
         TypeAndPressEnter(*pDlg, QStringLiteral("Кн 1:2-3"));
         pData = QGuiApplication::clipboard()->mimeData();
@@ -227,10 +249,11 @@ private slots:
         CMessageRecorder recorder;
         CQuoteDlg dlg(nullptr, std::make_unique<CRecordingHotkeys>(), true);
         dlg.show();
-        QCOMPARE(PathToQString(dlg.m_strDirectory), root);
+        QCOMPARE(PathToQString(dlg.m_session.m_settings.m_strDirectory), root);
         QCOMPARE(dlg.m_comboModules->count(), 1);
         QVERIFY(recorder.m_messages.isEmpty());
-        QCOMPARE(LoadSettingsValues(LoadProfile(SettingsProfilePath())).m_strDirectory, dlg.m_strDirectory);
+        QCOMPARE(LoadSettingsValues(SettingsFileStore().Read()).m_strDirectory,
+                 dlg.m_session.m_settings.m_strDirectory);
         dlg.reject();
     }
 
@@ -248,13 +271,13 @@ private slots:
         QCOMPARE(pDlg->m_comboModules->count(), 3);
         QCOMPARE(pDlg->m_comboModules->currentIndex(), 0);
         QCOMPARE(pDlg->m_comboModules->itemText(1), QStringLiteral("Главы и стихи"));
-        QCOMPARE(pDlg->m_strChapterSign, std::string("<h4>"));
+        QCOMPARE(pDlg->m_session.m_markers.m_strChapterSign, std::string("<h4>"));
 
         // Choosing another module re-reads the markers.
         pDlg->m_comboModules->setCurrentIndex(2);
         emit pDlg->m_comboModules->activated(2);
-        QCOMPARE(ToQString(pDlg->m_strChapterSign), QStringLiteral("<глава>"));
-        QCOMPARE(ToQString(pDlg->m_strVerseSign), QStringLiteral("<стих>"));
+        QCOMPARE(ToQString(pDlg->m_session.m_markers.m_strChapterSign), QStringLiteral("<глава>"));
+        QCOMPARE(ToQString(pDlg->m_session.m_markers.m_strVerseSign), QStringLiteral("<стих>"));
         OnNextModal([](QWidget* pModal) { static_cast<QDialog*>(pModal)->accept(); });
         TypeAndPressEnter(*pDlg, QStringLiteral("Ин 1:1"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Ин 1:1. В начале было Слово,"));
@@ -299,7 +322,64 @@ private slots:
         QVERIFY(pDlg->m_pHook == nullptr);
         QVERIFY(FindHookWnd(pDlg.get()) == nullptr);
     }
+
+    // The line below the buttons, for what is typed in a module.
+    void ThePreviewLineTellsWhatOkWouldQuote_data() {
+        QTest::addColumn<int>("module");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("line");
+        const QString noBook = QStringLiteral("Нет книги с таким сокращением");
+        QTest::newRow("one verse") << 0 << "Ин 2:5"
+                                   << "Иоанна 2:5, 1 стих";
+        QTest::newRow("3 verses, any case") << 0 << "ин 2:1-3"
+                                            << "Иоанна 2:1–3, 3 стиха";
+        QTest::newRow("5, en dash") << 0 << "Ин 2:1–5"
+                                    << "Иоанна 2:1–5, 5 стихов";
+        QTest::newRow("11") << 0 << "Ин 2:1-11"
+                            << "Иоанна 2:1–11, 11 стихов";
+        QTest::newRow("21") << 0 << "Ин 2:1-21"
+                            << "Иоанна 2:1–21, 21 стих";
+        QTest::newRow("22") << 0 << "Ин 2:1-22"
+                            << "Иоанна 2:1–22, 22 стиха";
+        QTest::newRow("last of a chapter") << 0 << "Иоан 1:3"
+                                           << "Иоанна 1:3, 1 стих";
+        QTest::newRow("chapter, full stop") << 0 << "Ин. 2"
+                                            << "Иоанна, глава 2";
+        QTest::newRow("two") << 0 << "Ин 1:1; 2:5"
+                             << "Иоанна 1:1, 1 стих; Иоанна 2:5, 1 стих";
+        QTest::newRow("no chapter") << 0 << "Ин 3"
+                                    << "В книге глав: 2";
+        QTest::newRow("chapter 0") << 0 << "Ин 0:1"
+                                   << "В книге глав: 2";
+        QTest::newRow("no verse") << 0 << "Ин 1:4"
+                                  << "В главе стихов: 3";
+        QTest::newRow("range past the end") << 0 << "Ин 1:2-4"
+                                            << "В главе стихов: 3";
+        QTest::newRow("backward range") << 0 << "Ин 1:3-2"
+                                        << "Искомый отрывок не найден";
+        QTest::newRow("no book") << 0 << "Мф 1:1" << noBook;
+        QTest::newRow("second fails") << 0 << "Ин 1:1; Мф 1" << noBook;
+        QTest::newRow("blank") << 0 << "  "
+                               << "";
+        QTest::newRow("numbered name line") << 1 << "Кн 1:2-3"
+                                            << "Кн 1:2–3, 2 стиха";
+        QTest::newRow("missing book file") << 1 << "Нет 1"
+                                           << "Искомый отрывок не найден";
+    }
+
+    void ThePreviewLineTellsWhatOkWouldQuote() {
+        QFETCH(int, module);
+        QFETCH(QString, typed);
+        QFETCH(QString, line);
+        QTemporaryDir root;
+        WritePreviewModules(root.path());
+        auto pDlg = OpenWindow({{"Directory", root.path()}}).m_pDlg;
+        pDlg->m_comboModules->setCurrentIndex(module);
+        emit pDlg->m_comboModules->activated(module);
+        TypeText(pDlg->m_comboVerse->lineEdit(), typed);
+        QCOMPARE(pDlg->PreviewText(), line);
+    }
 };
 
-QTEST_MAIN(CQuoteDlgTest)
+SORVANTA_QTEST(CQuoteDlgTest)
 #include "quotedlg_test.moc"

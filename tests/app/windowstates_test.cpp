@@ -7,6 +7,7 @@
 
 #include "app/quotedlg.h"
 #include "support/guifixture.h"
+#include "support/qtestrunner.h"
 #include "support/recordinghotkeys.h"
 
 using namespace sorvanta;
@@ -90,8 +91,8 @@ private slots:
         QVERIFY(dlg.isVisible() && !dlg.isMinimized());
         window.m_pHotkeys->m_arrCalls.clear();
         dlg.RegisterHotkeys();
-        QCOMPARE(window.m_pHotkeys->m_arrCalls,
-                 (std::vector<std::string>{"unregister 1", "register 1", "unregister 2", "register 2"}));
+        QCOMPARE(window.m_pHotkeys->m_arrCalls, (std::vector<std::string>{"unregister 1", "register 1", "unregister 2",
+                                                                          "register 2", "unregister 3"}));
     }
 
     void CaptionButtonHitRectangleIsStrict() {
@@ -141,5 +142,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CWindowStatesTest)
+SORVANTA_QTEST(CWindowStatesTest)
 #include "windowstates_test.moc"

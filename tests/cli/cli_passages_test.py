@@ -11,23 +11,15 @@ import subprocess
 import sys
 import unittest
 
+from cases import read_cases
+
 NOT_FOUND = "Искомый отрывок не найден\n"
 NO_BOOK = "Нету книг c таким сокращением или не выбран модуль\n"
-ESCAPE = re.compile(rb"\\(x[0-9a-fA-F]{2}|.)")
-SIMPLE = {b"t": b"\t", b"r": b"\r", b"n": b"\n"}
-
-
-def unescape(field):
-    """A field as the case files write it: \\t \\r \\n \\\\ and \\xHH for any byte."""
-    def one(match):
-        code = match.group(1)
-        return bytes([int(code[1:], 16)]) if code[:1] == b"x" else SIMPLE.get(code, code)
-    return ESCAPE.sub(one, field.encode()).decode()
 
 
 class PassagesThroughTheTool(unittest.TestCase):
     def test_every_case(self):
-        for case in CASES:
+        for case in read_cases(DATA, "passages.tsv"):
             args = [TOOL, "--directory", os.path.join(DATA, "refs"), "--module-index", case["module"]]
             for option in re.split(r" (?=--)", case["options"]) if case["options"] else []:
                 # "--format quoted": the name, then the value; "--template=a b" is one
@@ -54,8 +46,4 @@ class PassagesThroughTheTool(unittest.TestCase):
 if __name__ == "__main__":
     TOOL, DATA = sys.argv[1], sys.argv[2]
     del sys.argv[1:3]
-    with open(os.path.join(DATA, "cases", "passages.tsv"), encoding="utf-8", newline="\n") as lines:
-        rows = [(n, line.rstrip("\n")) for n, line in enumerate(lines, 1) if line.strip() and line[0] != "#"]
-    columns = rows[0][1].split("\t")
-    CASES = [dict(zip(columns, map(unescape, line.split("\t"))), where=f"passages.tsv:{n}") for n, line in rows[1:]]
     unittest.main(verbosity=1)

@@ -2,7 +2,6 @@
 // compositor's own input path, and lists its windows:
 //   wayland_drive key ctrl+alt+b      presses the keys in order, releases them in reverse
 //   wayland_drive type "Jn 3:16"      types the text on a US keyboard
-//   wayland_drive click X Y [right]   moves the pointer to X,Y and clicks (left by default)
 //   wayland_drive windows             one line per window: active minimized x y width height title
 // KWin offers these protocols only when it runs without permission checks.
 #include <linux/input-event-codes.h>
@@ -131,19 +130,6 @@ int TypeText(wl_display* pDisplay, org_kde_kwin_fake_input* pInput, const std::s
     return 0;
 }
 
-int Click(wl_display* pDisplay, org_kde_kwin_fake_input* pInput, int x, int y, bool bRight) {
-    const uint32_t button = bRight ? BTN_RIGHT : BTN_LEFT;
-    org_kde_kwin_fake_input_pointer_motion_absolute(pInput, wl_fixed_from_int(x), wl_fixed_from_int(y));
-    wl_display_roundtrip(pDisplay);
-    usleep(kStepUs);
-    org_kde_kwin_fake_input_button(pInput, button, WL_POINTER_BUTTON_STATE_PRESSED);
-    wl_display_roundtrip(pDisplay);
-    usleep(kStepUs);
-    org_kde_kwin_fake_input_button(pInput, button, WL_POINTER_BUTTON_STATE_RELEASED);
-    wl_display_roundtrip(pDisplay);
-    return 0;
-}
-
 // --- windows -------------------------------------------------------------------------------------
 
 void OnWindowUuid(void* pData, org_kde_plasma_window_management*, uint32_t, const char* pUuid) {
@@ -237,13 +223,8 @@ int main(int argc, char** argv) {
         org_kde_kwin_fake_input_authenticate(globals.pInput, "sorvanta tests", "end-to-end tests");
         if (args[0] == "key" && args.size() == 2) result = PressKeys(pDisplay, globals.pInput, args[1]);
         if (args[0] == "type" && args.size() == 2) result = TypeText(pDisplay, globals.pInput, args[1]);
-        if (args[0] == "click" && args.size() >= 3) {
-            result = Click(pDisplay, globals.pInput, std::stoi(args[1]), std::stoi(args[2]),
-                           args.size() > 3 && args[3] == "right");
-        }
     }
-    if (result == 2)
-        std::fprintf(stderr, "usage: wayland_drive key K1+K2... | type TEXT | click X Y [right] | windows\n");
+    if (result == 2) std::fprintf(stderr, "usage: wayland_drive key K1+K2... | type TEXT | windows\n");
     if (globals.pInput != nullptr) org_kde_kwin_fake_input_destroy(globals.pInput);
     if (globals.pWindows != nullptr) org_kde_plasma_window_management_destroy(globals.pWindows);
     wl_registry_destroy(pRegistry);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "lookup/clean.h"
+#include "support/cases.h"
 #include "support/tempdir.h"
 
 namespace sorvanta {
@@ -10,15 +11,7 @@ namespace {
 
 using test::Cp;
 
-const std::string kBook =
-    Cp("<html>\r\n"
-       "<h4>Глава 1</h4>\r\n"
-       "<p>1 Alpha\r\n"
-       "<p>2 Beta\r\n"
-       "<p>3 Gamma\r\n"
-       "<h4>Глава 2</h4>\r\n"
-       "<p>1 Delta\r\n"
-       "<p>2 Epsilon\r\n");
+const std::string kBook = test::FileContents(SORVANTA_TEST_DATA "/root/a_kn/kn.htm");
 
 // The quoted text of the example book, as the lookup cleans it.
 std::string Quote(const std::string& strTyped) {
@@ -27,32 +20,8 @@ std::string Quote(const std::string& strTyped) {
 }
 
 TEST(ExtractPassage, CountsChapterAndVerseMarkers) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"Кн 1:1", "Alpha"},
-        {"Кн 1:2", "Beta"},
-        {"Кн 1:1-2", "Alpha\r\n2 Beta"},
-        {"Кн 1", "Глава 1\r\n1 Alpha\r\n2 Beta\r\n3 Gamma"},
-        {"Кн 2", "Глава 2\r\n1 Delta\r\n2 Epsilon"},
-        {"Кн 2:1", "Delta"},
-        {"Кн 2:1-2", "Delta\r\n2 Epsilon"},
-        {"Кн 2:2", "Epsilon"},
-        // A request reaching the last verse of a chapter ends at the next chapter.
-        {"Кн 1:3", "Gamma"},
-        {"Кн 1:2-3", "Beta\r\n3 Gamma"},
-        {"Кн 1:1-3", "Alpha\r\n2 Beta\r\n3 Gamma"},
-        // A range running past the chapter's end is cut at it.
-        {"Кн 1:2-4", "Beta\r\n3 Gamma"},
-        {"Кн 1:4", ""},
-        {"Кн 3", ""},
-        {"Кн 0", ""},
-        {"Кн 1:0", ""},
-        {"Кн 1:2-1", ""},
-        {"Кн 1:2-2", ""},
-        {"Кн 1:1-абв", ""},
-        {"Кн 2:3", ""},
-        {"Кн 99999999999999999999:1", ""},
-    };
-    for (const auto& [typed, quoted] : cases) EXPECT_EQ(Quote(typed), Cp(quoted)) << typed;
+    for (const test::CCase& c : test::ReadCases("extract.tsv"))
+        EXPECT_EQ(Quote(c["typed"]), c.Cp("quoted")) << c.Where();
 }
 
 TEST(ExtractPassage, CutsTheExactBytes) {

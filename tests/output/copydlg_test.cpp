@@ -9,6 +9,7 @@
 
 #include "output/copydlg.h"
 #include "support/guifixture.h"
+#include "support/qtestrunner.h"
 #include "ui/qtext.h"
 
 using namespace sorvanta;
@@ -123,5 +124,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CCopyDlgTest)
+SORVANTA_QTEST(CCopyDlgTest)
 #include "copydlg_test.moc"

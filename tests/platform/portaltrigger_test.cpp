@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "platform/hotkeys.h"
+#include "support/qtestrunner.h"
 
 using namespace sorvanta;
 
@@ -30,5 +31,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CPortalTriggerTest)
+SORVANTA_QTEST(CPortalTriggerTest)
 #include "portaltrigger_test.moc"

@@ -11,18 +11,19 @@
 
 #include "platform/hotkeys.h"
 #include "platform/singleinstance.h"
+#include "support/qtestrunner.h"
 
 using namespace sorvanta;
 
 namespace {
 
-const QString kSecondStart = QStringLiteral("--second-start");
+constexpr char kSecondStart[] = "--second-start";
 
 // Runs a later start in a process of its own, as in real use, while this
 // one serves its request; its exit code.
 int RunLaterStart(const QString& key, const QString& request) {
     QProcess later;
-    later.start(QCoreApplication::applicationFilePath(), {kSecondStart, key, request});
+    later.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kSecondStart), key, request});
     if (!QTest::qWaitFor([&later] { return later.state() == QProcess::NotRunning; }, 30000)) return -1;
     return later.exitCode();
 }
@@ -98,16 +99,21 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    if (argc == 4 && QString::fromLocal8Bit(argv[1]) == kSecondStart) {
-        CSingleInstance later(QString::fromLocal8Bit(argv[2]));
-        const QString request = QString::fromLocal8Bit(argv[3]);
-        if (request == QLatin1String("launch")) return later.Send(CInstanceRequest::HotKeyLaunch) ? 0 : 1;
-        const bool bRestore = request == QLatin1String("restore");
-        return later.Acquire(bRestore ? CInstanceRequest::HotKeyRestore : CInstanceRequest::Show) ? 0 : 1;
-    }
-    CSingleInstanceTest test;
-    return QTest::qExec(&test, argc, argv);
+namespace {
+
+// The later start RunLaterStart runs: KEY REQUEST.
+int LaterStart(int argc, char** argv) {
+    if (argc != 3) return 2;
+    CSingleInstance later(QString::fromLocal8Bit(argv[1]));
+    const QString request = QString::fromLocal8Bit(argv[2]);
+    if (request == QLatin1String("launch")) return later.Send(CInstanceRequest::HotKeyLaunch) ? 0 : 1;
+    const bool bRestore = request == QLatin1String("restore");
+    return later.Acquire(bRestore ? CInstanceRequest::HotKeyRestore : CInstanceRequest::Show) ? 0 : 1;
 }
+
+const bool g_bLaterStartRegistered = sorvanta::test::RegisterQTest(kSecondStart, LaterStart);
+
+}  // namespace
+
+SORVANTA_QTEST(CSingleInstanceTest)
 #include "singleinstance_test.moc"

@@ -11,6 +11,7 @@
 #include "settings/folderpicker.h"
 #include "settings/settingsdlg.h"
 #include "support/guifixture.h"
+#include "support/qtestrunner.h"
 #include "ui/qtext.h"
 
 using namespace sorvanta;
@@ -58,7 +59,7 @@ class CSettingsDlgTest : public QObject {
 private slots:
     void OpensWithTheMainWindowsValues() {
         CWindowUnderTest window = OpenSettingsWindow();
-        window.m_pDlg->m_chHotkeyLaunch = '\0';
+        window.m_pDlg->m_session.m_settings.m_chHotkeyLaunch = '\0';
         OnNextModal([](QWidget* pModal) {
             QCOMPARE(pModal->windowTitle(), QStringLiteral("Настройки"));
             QCOMPARE(Find<QLineEdit>(pModal, "editDirectory")->text(), kDataRoot);
@@ -95,21 +96,43 @@ private slots:
         });
         dlg.m_comboModules->setCurrentIndex(2);
         dlg.OnSettings();
-        QCOMPARE(PathToQString(dlg.m_strDirectory), other);
-        QCOMPARE(dlg.m_bTrayDef, 1);
-        QCOMPARE(dlg.m_bShowDlg, 0);
-        QCOMPARE(dlg.m_chHotkeyLaunch, '\xE6');  // "ж" in code page 1251
-        QCOMPARE(dlg.m_chHotkeyRestore, '\0');
-        QVERIFY(dlg.m_quotation.m_style.m_format == CCitationFormat::ReferenceLast);
-        QVERIFY(dlg.m_quotation.m_style.m_bVerseNumbers && dlg.m_quotation.m_style.m_bJoinLines);
-        QCOMPARE(dlg.m_quotation.m_bHtml, 0);
-        QVERIFY(dlg.m_quotation.m_passage.m_bKeepStrongNumbers);
-        QCOMPARE(window.m_pHotkeys->m_arrCalls,
-                 (std::vector<std::string>{"unregister 1", "register 1", "unregister 2", "register 2"}));
+        QCOMPARE(PathToQString(dlg.m_session.m_settings.m_strDirectory), other);
+        QCOMPARE(dlg.m_session.m_settings.m_bTrayDef, 1);
+        QCOMPARE(dlg.m_session.m_settings.m_bShowDlg, 0);
+        QCOMPARE(dlg.m_session.m_settings.m_chHotkeyLaunch, '\xE6');  // "ж" in code page 1251
+        QCOMPARE(dlg.m_session.m_settings.m_chHotkeyRestore, '\0');
+        QVERIFY(dlg.m_session.m_quotation.m_style.m_format == CCitationFormat::ReferenceLast);
+        QVERIFY(dlg.m_session.m_quotation.m_style.m_bVerseNumbers && dlg.m_session.m_quotation.m_style.m_bJoinLines);
+        QCOMPARE(dlg.m_session.m_quotation.m_bHtml, 0);
+        QVERIFY(dlg.m_session.m_quotation.m_passage.m_bKeepStrongNumbers);
+        QCOMPARE(window.m_pHotkeys->m_arrCalls, (std::vector<std::string>{"unregister 1", "register 1", "unregister 2",
+                                                                          "register 2", "unregister 3"}));
         QCOMPARE(window.m_pHotkeys->m_arrRegistered.back(),
                  CRecordingHotkeys::Registration(kHotkeyRestore, kModWin, '\0'));
         QCOMPARE(dlg.m_comboModules->currentIndex(), 0);  // rescanned: the first module again
-        QCOMPARE(dlg.m_arrModuleIni.front(), PathFromQString(other) + "/a_kn/orvanel.ini");
+        QCOMPARE(dlg.m_session.m_catalogue.m_arrModuleIni.front(), PathFromQString(other) + "/a_kn/orvanel.ini");
+    }
+
+    // Beside each hot-key field, while it is typed: why that combination
+    // cannot be had. Pasting into other programs' windows is not offered
+    // where it cannot be done (here: no display).
+    void AHotkeyThatCannotBeHadIsShownBesideItsField() {
+        CWindowUnderTest window = OpenSettingsWindow();
+        window.m_pHotkeys->m_probeAnswers = {{'B', HotkeyStatus::Taken}, {'#', HotkeyStatus::NoKey}};
+        OnNextModal([](QWidget* pModal) {
+            auto* pLaunch = Find<QLabel>(pModal, "labelLaunchStatus");
+            auto* pRestore = Find<QLabel>(pModal, "labelRestoreStatus");
+            QCOMPARE(pLaunch->text(), QStringLiteral("Занято другой программой"));
+            QCOMPARE(pRestore->text(), QString());
+            Find<QLineEdit>(pModal, "editHotkeyRestore")->setText(QStringLiteral("#"));
+            QCOMPARE(pRestore->text(), QStringLiteral("Нет такой клавиши"));
+            Find<QLineEdit>(pModal, "editHotkeyLaunch")->setText(QStringLiteral("Q"));
+            QCOMPARE(pLaunch->text(), QString());
+            auto* pPaste = Find<QCheckBox>(pModal, "checkPasteIntoDocument");
+            QVERIFY(!pPaste->isEnabled() && !pPaste->toolTip().isEmpty());
+            static_cast<QDialog*>(pModal)->reject();
+        });
+        window.m_pDlg->OnSettings();
     }
 
     void CancelAndEscapeChangeNothing() {
@@ -130,8 +153,8 @@ private slots:
                 }
             });
             dlg.OnSettings();
-            QCOMPARE(dlg.m_bTrayDef, 0);
-            QCOMPARE(dlg.m_chHotkeyLaunch, 'B');
+            QCOMPARE(dlg.m_session.m_settings.m_bTrayDef, 0);
+            QCOMPARE(dlg.m_session.m_settings.m_chHotkeyLaunch, 'B');
             QVERIFY(window.m_pHotkeys->m_arrCalls.empty());
             QCOMPARE(dlg.m_comboModules->currentIndex(), 1);  // not rescanned
         }
@@ -153,7 +176,7 @@ private slots:
         window.m_pDlg->OnSettings();
         QVERIFY(bStillOpen);
         QCOMPARE(recorder.m_messages, QStringList{"Введите не более одного символа."});
-        QCOMPARE(window.m_pDlg->m_chHotkeyRestore, 'b');
+        QCOMPARE(window.m_pDlg->m_session.m_settings.m_chHotkeyRestore, 'b');
     }
 
     void BrowseKeepsOtherEditsAndCancelKeepsTheField() {
@@ -262,5 +285,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CSettingsDlgTest)
+SORVANTA_QTEST(CSettingsDlgTest)
 #include "settingsdlg_test.moc"

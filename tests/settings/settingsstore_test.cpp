@@ -20,6 +20,7 @@
 #include "profile/profilefile.h"
 #include "settings/settingsmessages.h"
 #include "support/guifixture.h"
+#include "support/qtestrunner.h"
 #include "support/tempdir.h"
 #include "ui/qtext.h"
 
@@ -53,14 +54,14 @@ private slots:
         CRecordingHotkeys* pRecorder = pHotkeys.get();
         CQuoteDlg dlg(nullptr, std::move(pHotkeys), true);
         dlg.show();
-        QCOMPARE(dlg.m_bShowDlg, 7);  // a loaded flag is used as it stands
-        QCOMPARE(dlg.m_chHotkeyRestore, '\xC1');
+        QCOMPARE(dlg.m_session.m_settings.m_bShowDlg, 7);  // a loaded flag is used as it stands
+        QCOMPARE(dlg.m_session.m_settings.m_chHotkeyRestore, '\xC1');
         QCOMPARE(pRecorder->m_arrRegistered,
                  (std::vector<CRecordingHotkeys::Registration>{{kHotkeyLaunch, kModAlt | kModControl, 'B'},
                                                                {kHotkeyRestore, kModWin, '\xC1'}}));
 
-        dlg.m_bShowDlg = 0;
-        dlg.m_strDirectory = "/elsewhere";
+        dlg.m_session.m_settings.m_bShowDlg = 0;
+        dlg.m_session.m_settings.m_strDirectory = "/elsewhere";
         QCOMPARE(SavedValues().m_bShowDlg, 7);  // not yet
         dlg.reject();                           // "Выход"
         const CSettingsValues saved = SavedValues();
@@ -98,7 +99,7 @@ private slots:
         window.m_pDlg->m_comboVerse->setEditText(QStringLiteral("Кн 1:1") + QString(kMaxHistoryEntry, ' '));
         window.m_pDlg->OnOK();
         QCOMPARE(recorder.m_messages, QStringList{});
-        QCOMPARE(window.m_pDlg->m_arrHistory, std::vector<std::string>{"Кн 1:1"});
+        QCOMPARE(window.m_pDlg->m_session.m_arrHistory, std::vector<std::string>{"Кн 1:1"});
 
         // A profile that cannot be written is left alone and the person told;
         // the settings hold until the program ends.
@@ -109,8 +110,11 @@ private slots:
             QTest::mouseClick(pSettings->findChild<QPushButton*>("buttonSave"), Qt::LeftButton);
         });
         window.m_pDlg->OnSettings();
-        QCOMPARE(recorder.m_messages, QStringList{SettingsNotSavedMessage(PathToQString(SettingsProfilePath()))});
-        QCOMPARE(window.m_pDlg->m_bTrayDef, 0);
+        QCOMPARE(
+            recorder.m_messages,
+            QStringList{
+                QStringLiteral("Не удалось сохранить настройки в «%1».").arg(PathToQString(SettingsProfilePath()))});
+        QCOMPARE(window.m_pDlg->m_session.m_settings.m_bTrayDef, 0);
         QCOMPARE(SavedValues().m_bTrayDef, 1);
         chmod(SettingsProfilePath().c_str(), 0600);
     }
@@ -119,7 +123,7 @@ private slots:
     // the list), the quotation settings beside them, and clearing the history.
     void HistoryAndQuotationSettingsLastAcrossStarts() {
         std::string strText =
-            "[Settings]\nDirectory=/none\n[Quotation]\nFormat=quoted\nJoinLines=1\nHtml=maybe\n"
+            "[Settings]\nDirectory=/none\n[Quotation]\nFormat=quoted\nJoinLines=1\nHtml=maybe\nPasteIntoDocument=1\n"
             "[History]\n";
         for (int i = 0; i <= 100; ++i)
             strText += std::to_string(i) + "=Kn " + std::to_string(i % 7) + ":" + std::to_string(i) + "\n";
@@ -128,9 +132,11 @@ private slots:
         RunWindow([](CQuoteDlg& dlg) {
             QCOMPARE(dlg.m_comboVerse->count(), 100);
             QCOMPARE(dlg.m_comboVerse->itemText(0), QStringLiteral("Kn 0:14"));  // "Kn 0:0" was the oldest
-            QVERIFY(dlg.m_quotation.m_style.m_format == CCitationFormat::Quoted);
-            QVERIFY(dlg.m_quotation.m_style.m_bJoinLines && dlg.m_quotation.m_style.m_bVerseNumbers);
-            QCOMPARE(dlg.m_quotation.m_bHtml, 1);  // not understood: the default
+            QVERIFY(dlg.m_session.m_quotation.m_style.m_format == CCitationFormat::Quoted);
+            QVERIFY(dlg.m_session.m_quotation.m_style.m_bJoinLines &&
+                    dlg.m_session.m_quotation.m_style.m_bVerseNumbers);
+            QCOMPARE(dlg.m_session.m_quotation.m_bHtml, 1);  // not understood: the default
+            QCOMPARE(dlg.m_session.m_quotation.m_bPasteIntoDocument, 1);
         });
         RunWindow([](CQuoteDlg& dlg) {
             QCOMPARE(dlg.m_comboVerse->count(), 100);
@@ -138,6 +144,7 @@ private slots:
         });
         RunWindow([](CQuoteDlg& dlg) { QCOMPARE(dlg.m_comboVerse->count(), 0); });
         QVERIFY(FileContents(SettingsProfilePath()).find("Format=quoted") != std::string::npos);
+        QVERIFY(FileContents(SettingsProfilePath()).find("PasteIntoDocument=1") != std::string::npos);
     }
 
     void HandWrittenValuesAndOtherGroupsAreWrittenBackAsRead() {
@@ -154,7 +161,7 @@ private slots:
         for (const auto& [strText, strDirectory] : cases) {
             ResetProfile({});
             WriteFileAtomically(SettingsProfilePath(), strText);
-            RunWindow([&](CQuoteDlg& dlg) { QCOMPARE(dlg.m_strDirectory, strDirectory); });
+            RunWindow([&](CQuoteDlg& dlg) { QCOMPARE(dlg.m_session.m_settings.m_strDirectory, strDirectory); });
             QCOMPARE(FileContents(SettingsProfilePath()), strText);
             // as the command-line tool reads it
             QCOMPARE(ReadProfileDirectory(SettingsProfilePath()).value_or(""), strDirectory);
@@ -172,11 +179,11 @@ private slots:
         for (auto it = values.begin(); it != values.end(); ++it) earlier.setValue("Settings/" + it.key(), it.value());
         earlier.sync();
         RunWindow([](CQuoteDlg& dlg) {
-            QCOMPARE(dlg.m_strDirectory, std::string("/модули, \"Orvanel\"; @1"));
-            QCOMPARE(dlg.m_bTrayDef, 1);
-            QCOMPARE(dlg.m_bShowDlg, 0);
-            QCOMPARE(dlg.m_chHotkeyLaunch, '\xC1');
-            QCOMPARE(dlg.m_chHotkeyRestore, 'B');
+            QCOMPARE(dlg.m_session.m_settings.m_strDirectory, std::string("/модули, \"Orvanel\"; @1"));
+            QCOMPARE(dlg.m_session.m_settings.m_bTrayDef, 1);
+            QCOMPARE(dlg.m_session.m_settings.m_bShowDlg, 0);
+            QCOMPARE(dlg.m_session.m_settings.m_chHotkeyLaunch, '\xC1');
+            QCOMPARE(dlg.m_session.m_settings.m_chHotkeyRestore, 'B');
         });
     }
 
@@ -185,7 +192,7 @@ private slots:
         const std::string strBroken("[Settings]\nShowDlg=0\n\0\0\0\0", 24);
         WriteFileAtomically(SettingsProfilePath(), strBroken);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot be parsed; it is kept as")));
-        RunWindow([](CQuoteDlg& dlg) { QCOMPARE(dlg.m_bShowDlg, 1); });
+        RunWindow([](CQuoteDlg& dlg) { QCOMPARE(dlg.m_session.m_settings.m_bShowDlg, 1); });
 
         std::vector<std::string> arrAside;
         for (const auto& entry :
@@ -218,7 +225,7 @@ private slots:
         });
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is not a regular file")));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is not a regular file")));
-        RunWindow([](CQuoteDlg& dlg) { QCOMPARE(dlg.m_bShowDlg, 1); });
+        RunWindow([](CQuoteDlg& dlg) { QCOMPARE(dlg.m_session.m_settings.m_bShowDlg, 1); });
         bClosed = true;
         guard.join();
         QVERIFY(!bHeld);
@@ -227,5 +234,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CSettingsStoreTest)
+SORVANTA_QTEST(CSettingsStoreTest)
 #include "settingsstore_test.moc"

@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "support/cases.h"
 #include "support/tempdir.h"
 
 namespace sorvanta {
@@ -30,15 +31,8 @@ TEST(ByteString, TrimRemovesOnlyBlankAndControlWhiteSpaceAtTheEnds) {
 }
 
 TEST(ByteString, MakeUpperFollowsCodePage1251) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"abc xyz 019", "ABC XYZ 019"},
-        {Cp("ин иоан ёж"), Cp("ИН ИОАН ЁЖ")},
-        {Cp("абвгдеёжзийклмнопрстуфхцчшщъыьэюя"), Cp("АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ")},
-        {Cp("ђѓљњќћџўјґєїіѕ"), Cp("ЂЃЉЊЌЋЏЎЈҐЄЇІЅ")},
-        {Cp("µ·№«»–—"), Cp("µ·№«»–—")},  // signs have no case
-        {Cp("ИН"), Cp("ИН")},
-    };
-    for (const auto& [in, upper] : cases) EXPECT_EQ(MakeUpper(in), upper);
+    for (const test::CCase& c : test::ReadCases("upper.tsv"))
+        EXPECT_EQ(MakeUpper(c.Cp("text")), c.Cp("upper")) << c.Where();
 }
 
 TEST(ByteString, MakeUpperAgreesWithTheTableAtEveryLengthAndAlignment) {
