@@ -85,16 +85,18 @@ std::string DirectoryOf(std::string_view strPath) {
     return slash == std::string_view::npos ? std::string() : std::string(strPath.substr(0, slash + 1));
 }
 
-std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath, TextEncoding encoding) {
+std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath, TextEncoding encoding,
+                            std::string* pBookName) {
     const Reference reference = ParseReference(MakeUpper(strVerse, encoding), encoding);
     const std::string_view word = TrimRight(reference.m_strBook);
     if (word.empty() || word.find('\n') != std::string_view::npos) return {};  // it could never lie within one line
 
     const std::optional<CFileBytes> content = ReadFileNoCase(strIniPath);
     if (!content) return {};
-    const std::optional<std::string_view> fileName = FindBookFileName(content->View(), word, encoding);
-    if (!fileName) return {};
-    return BookFilePath(strIniPath, *fileName, encoding);
+    const std::optional<BookEntry> entry = FindBookEntry(content->View(), word, encoding);
+    if (!entry) return {};
+    if (pBookName != nullptr) *pBookName = entry->m_middleValue;
+    return BookFilePath(strIniPath, entry->m_fileName, encoding);
 }
 
 std::string BookFilePath(const std::string& strIniPath, std::string_view fileName, TextEncoding encoding) {

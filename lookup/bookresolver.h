@@ -23,8 +23,11 @@ std::string DirectoryOf(std::string_view strPath);
 // An empty name, or one that leads outside the module's folder
 // (StaysInsideFolder), gives the folder itself: no book is read from it, and
 // the lookup reports it as a book file that cannot be opened.
+// When `pBookName` is given, it receives the book's full name: the text after
+// the first "=" of the line between the book-file line and the abbreviation
+// line, trimmed ("" when that line holds no "=").
 std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath,
-                            TextEncoding encoding = TextEncoding::Cp1251);
+                            TextEncoding encoding = TextEncoding::Cp1251, std::string* pBookName = nullptr);
 
 // The path of the book file `fileName` (as a configuration file writes it) of
 // the module whose configuration file is `strIniPath`; the module's folder

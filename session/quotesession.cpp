@@ -54,10 +54,14 @@ std::vector<std::string> CQuoteSession::BookAbbreviations() const {
 }
 
 COkResult CQuoteSession::OnOK(std::string_view strVerse) {
-    LookupResult result = LookUp(strVerse, SelectedIni(), m_markers, SelectedEncoding());
+    LookupResult result =
+        LookUp(strVerse, SelectedIni(), m_markers, SelectedEncoding(), TextEncoding::Cp1251, m_quotation.m_passage);
     COkResult ok;
     ok.m_arrMessages = LookupMessages(result.m_outcome);
-    if (result.m_outcome != LookupOutcome::Found) return ok;
+    if (result.m_outcome != LookupOutcome::Found) {
+        ok.m_arrMessages.back() = NotFoundMessage(result);  // with its reason when the book tells it
+        return ok;
+    }
     // The history is written at once: a program that is killed keeps it.
     if (strVerse.size() <= kMaxHistoryEntry) {
         AddToHistory(Cp1251ToUtf8(strVerse));

@@ -67,6 +67,7 @@ bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
         m_pUi->checkVerseNumbers->setChecked(m_quotation.m_style.m_bVerseNumbers);
         m_pUi->checkJoinLines->setChecked(m_quotation.m_style.m_bJoinLines);
         m_pUi->checkHtml->setChecked(m_quotation.m_bHtml != 0);
+        m_pUi->checkKeepStrong->setChecked(m_quotation.m_passage.m_bKeepStrongNumbers);
         m_pUi->checkPasteIntoDocument->setChecked(m_quotation.m_bPasteIntoDocument != 0);
         return true;
     }
@@ -87,6 +88,7 @@ bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
     m_quotation.m_style.m_bVerseNumbers = m_pUi->checkVerseNumbers->isChecked();
     m_quotation.m_style.m_bJoinLines = m_pUi->checkJoinLines->isChecked();
     m_quotation.m_bHtml = m_pUi->checkHtml->isChecked() ? 1 : 0;
+    m_quotation.m_passage.m_bKeepStrongNumbers = m_pUi->checkKeepStrong->isChecked();
     m_quotation.m_bPasteIntoDocument = m_pUi->checkPasteIntoDocument->isChecked() ? 1 : 0;
     return true;
 }

@@ -50,6 +50,7 @@ bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
         SetCheck(m_hWnd, IDC_VERSENUMBERS, m_quotation.m_style.m_bVerseNumbers);
         SetCheck(m_hWnd, IDC_JOINLINES, m_quotation.m_style.m_bJoinLines);
         SetCheck(m_hWnd, IDC_HTML, m_quotation.m_bHtml != 0);
+        SetCheck(m_hWnd, IDC_KEEPSTRONG, m_quotation.m_passage.m_bKeepStrongNumbers);
         return true;
     }
     for (const int nField : {IDC_HOTKEY_LAUNCH, IDC_HOTKEY_RESTORE}) {
@@ -70,6 +71,7 @@ bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
     m_quotation.m_style.m_bVerseNumbers = Checked(m_hWnd, IDC_VERSENUMBERS);
     m_quotation.m_style.m_bJoinLines = Checked(m_hWnd, IDC_JOINLINES);
     m_quotation.m_bHtml = Checked(m_hWnd, IDC_HTML) ? 1 : 0;
+    m_quotation.m_passage.m_bKeepStrongNumbers = Checked(m_hWnd, IDC_KEEPSTRONG);
     return true;
 }
 

@@ -4,14 +4,16 @@ line naming the columns, then one case a line, fields split by tabs, with
 import os
 import re
 
-ESCAPE = re.compile(r"\\(x[0-9a-fA-F]{2}|.)")
+ESCAPE = re.compile(rb"\\(x[0-9a-fA-F]{2}|.)")
+SIMPLE = {b"t": b"\t", b"r": b"\r", b"n": b"\n"}
 
 
 def unescape(field):
+    """\\xHH is a byte, as in the C++ reader: "\\xc2\\xa0" is one no-break space."""
     def one(match):
         code = match.group(1)
-        return chr(int(code[1:], 16)) if code[0] == "x" else {"t": "\t", "r": "\r", "n": "\n"}.get(code, code)
-    return ESCAPE.sub(one, field)
+        return bytes([int(code[1:], 16)]) if code[:1] == b"x" else SIMPLE.get(code, code)
+    return ESCAPE.sub(one, field.encode()).decode()
 
 
 def read_cases(data, name):

@@ -55,7 +55,7 @@ TEST_F(QuoteSessionTest, OkGivesTheStepAndTheMessagesOfEachOutcome) {
         {"Кн 1:1", 1, 1, COkStep::ShowQuoteWindow, {}, true},
         {"Кн 1:1", 0, 0, COkStep::CopiedWithoutWindow, {}, false},
         {"Жжж 1:1", 1, 1, COkStep::Failed, {strNoBook, strNotFound}, false},
-        {"Кн 99:1", 1, 1, COkStep::Failed, {strNotFound}, false},
+        {"Кн 99:1", 1, 1, COkStep::Failed, {strNotFound + Cp("\nВ книге глав: 2.")}, false},
     };
     for (const auto& c : cases) {
         m_session.m_settings.m_bShowDlg = c.bShowDlg;
@@ -65,6 +65,22 @@ TEST_F(QuoteSessionTest, OkGivesTheStepAndTheMessagesOfEachOutcome) {
         EXPECT_EQ(result.m_arrMessages, c.arrMessages) << c.pVerse;
         EXPECT_EQ(result.m_strQuotation.empty(), c.step == COkStep::Failed) << c.pVerse;
         EXPECT_EQ(!result.m_strHtml.empty(), c.bHtmlMade) << c.pVerse;
+    }
+}
+
+// "Оставлять номера Стронга", as the profile keeps it, reaches the lookup of
+// a module that writes the numbers.
+TEST_F(QuoteSessionTest, StrongsNumbersAreKeptOnlyWhenTheProfileSaysSo) {
+    m_store.m_profile.Group("Settings").SetValue("Directory", SORVANTA_TEST_DATA "/refs");
+    for (const auto& [pKeep, strQuotation] : {std::pair{"0", "Быт 1:1. В начале сотворил Бог небо и землю."},
+                                              std::pair{"1",
+                                                        "Быт 1:1. В начале 7225 сотворил 1254 8804 Бог 430 "
+                                                        "небо 8064 и землю 776."}}) {
+        m_store.m_profile.Group("Quotation").SetValue("KeepStrong", pKeep);
+        m_session.LoadSettings();
+        m_session.ScanModules();
+        m_session.SelectModule(2);
+        EXPECT_EQ(m_session.OnOK(Cp("Быт 1:1")).m_strQuotation, Cp(strQuotation)) << pKeep;
     }
 }
 

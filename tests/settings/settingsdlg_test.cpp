@@ -81,6 +81,8 @@ private slots:
             Find<QComboBox>(pModal, "comboFormat")->setCurrentIndex(1);
             Find<QCheckBox>(pModal, "checkJoinLines")->setChecked(true);
             Find<QCheckBox>(pModal, "checkHtml")->setChecked(false);
+            QVERIFY(!Find<QCheckBox>(pModal, "checkKeepStrong")->isChecked());
+            Find<QCheckBox>(pModal, "checkKeepStrong")->setChecked(true);
             QTest::mouseClick(Find<QPushButton>(pModal, "buttonSave"), Qt::LeftButton);
         });
         dlg.m_comboModules->setCurrentIndex(2);
@@ -93,6 +95,7 @@ private slots:
         const CQuotationValues& quotation = dlg.m_session.m_quotation;
         QVERIFY(quotation.m_style.m_format == CCitationFormat::ReferenceLast);
         QVERIFY(quotation.m_style.m_bVerseNumbers && quotation.m_style.m_bJoinLines && quotation.m_bHtml == 0);
+        QVERIFY(quotation.m_passage.m_bKeepStrongNumbers);
         QCOMPARE(window.m_pHotkeys->m_arrCalls, (std::vector<std::string>{"unregister 1", "register 1", "unregister 2",
                                                                           "register 2", "unregister 3"}));
         QCOMPARE(window.m_pHotkeys->m_arrRegistered.back(),
