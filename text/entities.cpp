@@ -71,7 +71,7 @@ void DecodeEntities(std::string& text, TextEncoding encoding) {
         if (nameLength != std::string_view::npos) code = NamedCharacter(name.substr(0, nameLength));
         character.clear();
         if (!code) {
-            character = "&";
+            character.push_back('&');
             read = amp + 1;
         } else {
             if (encoding == TextEncoding::Utf8) {
