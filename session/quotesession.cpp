@@ -71,7 +71,8 @@ COkResult CQuoteSession::OnOK(std::string_view strVerse) {
     // as soon as it is made.
     ok.m_strQuotation = FormatQuotation(result, m_quotation.m_style);
     ok.m_encoding = result.m_encoding;
-    if (m_quotation.m_bHtml != 0) ok.m_strHtml = FormatQuotationHtml(result, m_quotation.m_style);
+    if (m_quotation.m_bHtml != 0 && ok.m_strQuotation.size() <= kMaxHtmlQuotation)
+        ok.m_strHtml = FormatQuotationHtml(result, m_quotation.m_style);
     result.m_arrParts.clear();
     ok.m_step = m_settings.m_bShowDlg != 0 ? COkStep::ShowQuoteWindow : COkStep::CopiedWithoutWindow;
     return ok;

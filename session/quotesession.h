@@ -18,6 +18,11 @@
 
 namespace sorvanta {
 
+// A quotation longer than this (a book or more) is copied as plain text only:
+// its HTML copy would take several times its size, and no word processor
+// takes in a document of that length at once.
+inline constexpr std::size_t kMaxHtmlQuotation = 4 << 20;
+
 // What OK leads to.
 enum class COkStep {
     Failed,               // show m_arrMessages in order; the window stays as it is
@@ -30,7 +35,7 @@ struct COkResult {
     std::vector<std::string> m_arrMessages;  // code page 1251
     std::string m_strQuotation;              // in m_encoding, lines joined by CR LF or as the book has them
     TextEncoding m_encoding = TextEncoding::Cp1251;
-    std::string m_strHtml;  // the quotation as UTF-8 HTML, or empty when that flavour is off
+    std::string m_strHtml;  // the quotation as UTF-8 HTML; empty when that flavour is off or the quotation too long
 };
 
 class CQuoteSession {

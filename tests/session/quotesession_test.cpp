@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/cases.h"
+#include "support/tempdir.h"
 #include "text/codec.h"
 
 namespace sorvanta {
@@ -65,6 +66,24 @@ TEST_F(QuoteSessionTest, OkGivesTheStepAndTheMessagesOfEachOutcome) {
         EXPECT_EQ(result.m_arrMessages, c.arrMessages) << c.pVerse;
         EXPECT_EQ(result.m_strQuotation.empty(), c.step == COkStep::Failed) << c.pVerse;
         EXPECT_EQ(!result.m_strHtml.empty(), c.bHtmlMade) << c.pVerse;
+    }
+}
+
+// A quotation of a book's length goes to the clipboard as plain text only;
+// one just short of that keeps its HTML copy.
+TEST_F(QuoteSessionTest, AQuotationTooLongForHtmlIsCopiedAsPlainText) {
+    test::CTempDir root;
+    for (const std::size_t nVerses : {kMaxHtmlQuotation / 64, kMaxHtmlQuotation / 16}) {
+        root.Write("m/orvanel.ini",
+                   "BibleName = Big\nChapterSign = <h4>\nVerseSign = <p>\nF = big.htm\nQ = 1\nA = Big\n");
+        std::string strBook = "<h4>";
+        for (std::size_t i = 1; i <= nVerses; ++i) strBook += "<p>" + std::to_string(i) + " abcdefghij\n";
+        root.Write("m/big.htm", strBook);
+        m_session.m_settings.m_strDirectory = root.Path();
+        m_session.ScanModules();
+        const COkResult result = m_session.OnOK("Big 1");
+        ASSERT_EQ(result.m_step, COkStep::ShowQuoteWindow);
+        EXPECT_EQ(result.m_strHtml.empty(), result.m_strQuotation.size() > kMaxHtmlQuotation) << nVerses;
     }
 }
 
