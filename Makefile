@@ -64,7 +64,7 @@ windows-i686: windows-deps
 
 # The Windows build's tests under wine64: the core's tests, the command-line
 # contract byte for byte as on Linux, and sorvanta.exe end to end in a private
-# X server, which takes the screen grabber and the samples from the native build;
+# X server (tests/e2e/windows.steps), which takes the samples from the native build;
 # then the packages, the installer installing and uninstalling under Wine.
 test-windows: build windows-package
 	cd $(BUILD_WINDOWS) && ctest --output-on-failure -j $(JOBS)

@@ -15,8 +15,8 @@ set(SORVANTA_WINE_ENVIRONMENT
   WINEDLLOVERRIDES=mscoree,mshtml=)
 set(SORVANTA_WINE_RUN ${CMAKE_COMMAND} -E env ${SORVANTA_WINE_ENVIRONMENT} ${SORVANTA_WINE})
 
-# The end-to-end run of sorvanta.exe takes the screen grabber and the sample
-# modules from a native build of the same sources.
+# The end-to-end run of sorvanta.exe takes the sample modules from a native
+# build of the same sources.
 set(SORVANTA_NATIVE_BUILD "" CACHE PATH "Native build for the Windows end-to-end test (empty: the test is left out)")
 
 function(sorvanta_windows_tests)
@@ -41,9 +41,9 @@ function(sorvanta_windows_tests)
 
   if(SORVANTA_NATIVE_BUILD)
     add_test(NAME windows_e2e
-      COMMAND ${Python3_EXECUTABLE} windows_e2e_test.py $<TARGET_FILE:sorvanta> $<TARGET_FILE:orvanel-standin>
-              ${SORVANTA_NATIVE_BUILD}/tests/grab_screen ${SORVANTA_NATIVE_BUILD}/samples ${CMAKE_BINARY_DIR}/screenshots)
-    set_tests_properties(windows_e2e PROPERTIES
-      WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/e2e LABELS "windows;e2e" TIMEOUT 300)
+      COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/scenario.py ${CMAKE_CURRENT_SOURCE_DIR}/e2e/windows.steps
+              windows $<TARGET_FILE:sorvanta> ${SORVANTA_NATIVE_BUILD}/samples ${CMAKE_CURRENT_SOURCE_DIR}/data
+              standin=$<TARGET_FILE:orvanel-standin>)
+    set_tests_properties(windows_e2e PROPERTIES LABELS "windows;e2e" TIMEOUT 300)
   endif()
 endfunction()

@@ -66,13 +66,21 @@ class LookupContract(unittest.TestCase):
             self.assertEqual((result.returncode, result.stdout, result.stderr), (0, expected, b""), extra)
 
     def test_each_request_of_the_lookup_table(self):
-        streams = {"found": lambda q: (0, q + "\n", ""), "not-found": lambda q: (1, "", NOT_FOUND + (q and q + "\n")),
-                   "no-book": lambda q: (1, "", NO_BOOK + NOT_FOUND)}
+        """The requests to one module in one start, as a batch: a record and its messages each."""
+        streams = {"found": lambda q: (q, ""), "not-found": lambda q: ("", NOT_FOUND + (q and q + "\n")),
+                   "no-book": lambda q: ("", NO_BOOK + NOT_FOUND)}
+        batches = {}
         for case in read_cases(DATA, "lookup.tsv"):
-            result = run(["--directory", os.path.join(DATA, case["root"]), "--module-index", case["module"],
-                          case["typed"]])
-            self.assertEqual((result.returncode, result.stdout.decode(), result.stderr.decode()),
-                             streams[case["outcome"]](case["quotation"]), case["where"])
+            batches.setdefault((case["root"], case["module"]), []).append(case)
+        for (root, module), cases in batches.items():
+            result = run(["--directory", os.path.join(DATA, root), "--module-index", module, "--null"],
+                         "".join(case["typed"] + "\n" for case in cases).encode())
+            expected = [streams[case["outcome"]](case["quotation"]) for case in cases]
+            for case, record, (quotation, _) in zip(cases, result.stdout.decode().split("\0"), expected):
+                self.assertEqual(record, quotation, case["where"])
+            self.assertEqual((result.returncode, result.stdout.count(b"\0"), result.stderr.decode()),
+                             (int(any(messages for _, messages in expected)), len(cases),
+                              "".join(messages for _, messages in expected)), cases[0]["where"])
 
     def test_references_as_arguments(self):
         cases = [
