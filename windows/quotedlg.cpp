@@ -33,6 +33,8 @@ void CQuoteDlg::RunModalLoop() {
 
 BOOL CQuoteDlg::OnInitDialog() {
     SetPropW(m_hWnd, kMainWindowProperty, reinterpret_cast<HANDLE>(1));
+    m_pHook = std::make_unique<CHookWnd>();
+    m_pHook->InstallHook(m_hWnd);
     SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     m_session.LoadSettings();
@@ -54,6 +56,10 @@ void CQuoteDlg::OnDestroy() {
     if (m_bDestroyed) return;
     m_bDestroyed = true;
     m_session.SaveSettings();
+    // Put back while the hook's child still exists: the main window hears of
+    // its end before its children do.
+    RemoveHook(m_hWnd);
+    m_pHook.reset();
     if (m_bTrayShown) Shell_NotifyIconW(NIM_DELETE, &m_nid);
     RemovePropW(m_hWnd, kMainWindowProperty);
 }

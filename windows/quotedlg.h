@@ -7,9 +7,12 @@
 // after windows.h, which it needs
 #include <shellapi.h>
 
+#include <memory>
+
 #include "session/quotesession.h"
 #include "session/startrequest.h"
 #include "windows/dialog.h"
+#include "windows/hookwnd.h"
 
 namespace sorvanta {
 
@@ -30,6 +33,7 @@ public:
     // Creates the window and runs its messages until it is closed.
     void RunModalLoop();
 
+    std::unique_ptr<CHookWnd> m_pHook;
     HICON m_hIcon = nullptr;
     HBITMAP m_bmpCaption = nullptr;
     NOTIFYICONDATAW m_nid{};
