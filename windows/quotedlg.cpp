@@ -4,6 +4,7 @@
 #include "windows/copydlg.h"
 #include "windows/hostlauncher.h"
 #include "windows/messagebox.h"
+#include "windows/referencemenu.h"
 #include "windows/resource.h"
 #include "windows/settingsdlg.h"
 #include "windows/wintext.h"
@@ -39,6 +40,7 @@ BOOL CQuoteDlg::OnInitDialog() {
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     m_session.LoadSettings();
     FillHistory();
+    AttachReferenceMenu(GetDlgItem(m_hWnd, IDC_VERSE));
     RegisterHotkeys();
     InitTrayIcon();
     ScanModules();
@@ -140,6 +142,10 @@ void CQuoteDlg::OnCommand(WORD nId, WORD nCode) {
         case ID_MENU_CLOSE: DestroyWindow(m_hWnd); break;
         case IDC_SETTINGS: OnSettings(); break;
         case ID_MENU_RESTORE: BringToFront(); break;
+        case ID_CLEAR_HISTORY:
+            m_session.ClearHistory();
+            FillHistory();  // keeps the typed text
+            break;
         case IDC_MODULES:
             if (nCode == CBN_SELCHANGE) {
                 m_session.SelectModule(static_cast<int>(SendDlgItemMessageW(m_hWnd, IDC_MODULES, CB_GETCURSEL, 0, 0)));
