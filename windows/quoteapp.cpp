@@ -108,7 +108,7 @@ int CQuoteApp::InitInstance(const std::vector<std::wstring>& arrArgs) {
         TellConsole("sorvanta: no Sorvanta runs to start Orvanel\n");
         return kExitNotRunning;
     }
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // the shell's folder browser
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // the shell's folder browser and autocomplete
     CRegistryStore store(ApplicationName());
     CQuoteSession session(store);
     session.m_findModuleRoot = FindWindowsModuleRoot;

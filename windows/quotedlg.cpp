@@ -41,6 +41,7 @@ BOOL CQuoteDlg::OnInitDialog() {
     m_session.LoadSettings();
     FillHistory();
     AttachReferenceMenu(GetDlgItem(m_hWnd, IDC_VERSE));
+    m_bookComplete.Attach(GetDlgItem(m_hWnd, IDC_VERSE));
     RegisterHotkeys();
     InitTrayIcon();
     ScanModules();
@@ -81,6 +82,15 @@ void CQuoteDlg::ScanModules() {
     }
     ShowMessages(catalogue.m_arrMessages);
     SendMessageW(hModules, CB_SETCURSEL, static_cast<WPARAM>(m_session.m_nSelected), 0);
+    OfferBookAbbreviations();
+}
+
+void CQuoteDlg::OfferBookAbbreviations() {
+    std::vector<std::wstring> arrWords;
+    for (const std::string& strBook : m_session.BookAbbreviations()) {
+        arrWords.push_back(WideOfText(strBook, m_session.SelectedEncoding()));
+    }
+    m_bookComplete.SetWords(std::move(arrWords));
 }
 
 // The reference field's list, which sorts itself, holds the history.
@@ -149,6 +159,7 @@ void CQuoteDlg::OnCommand(WORD nId, WORD nCode) {
         case IDC_MODULES:
             if (nCode == CBN_SELCHANGE) {
                 m_session.SelectModule(static_cast<int>(SendDlgItemMessageW(m_hWnd, IDC_MODULES, CB_GETCURSEL, 0, 0)));
+                OfferBookAbbreviations();
             }
             break;
         default: break;

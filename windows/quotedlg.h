@@ -11,6 +11,7 @@
 
 #include "session/quotesession.h"
 #include "session/startrequest.h"
+#include "windows/bookcomplete.h"
 #include "windows/dialog.h"
 #include "windows/hookwnd.h"
 
@@ -52,6 +53,8 @@ private:
     // Modules and the reference history
     void ScanModules();
     void FillHistory();
+    // The selected module's abbreviations, offered while the book is typed.
+    void OfferBookAbbreviations();
     void ShowMessages(const std::vector<std::string>& arrMessages);
 
     // Tray, hot keys and window states (quotedlg_tray.cpp)
@@ -70,6 +73,7 @@ private:
     bool IsOnCaptionButton(POINT screenPos) const;
 
     CQuoteSession& m_session;
+    CBookComplete m_bookComplete;
     UINT m_nTaskbarCreated = 0;
     bool m_bTrayShown = false;  // the tray took the icon; without a tray the window minimises
     bool m_bDestroyed = false;
