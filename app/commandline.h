@@ -7,13 +7,9 @@
 #include <QStringList>
 #include <optional>
 
-#include "platform/singleinstance.h"
+#include "session/startrequest.h"
 
 namespace sorvanta {
-
-inline constexpr int kExitNotRunning = 1;
-inline constexpr int kExitUsage = 2;
-extern const char* const kProgramUsage;
 
 // What the arguments (the program's name left out) ask for; nothing when
 // they are not understood.

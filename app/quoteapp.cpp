@@ -50,7 +50,7 @@ bool CQuoteApp::InitInstance() {
         EndMessageBoxes();
         dlg.reject();
     });
-    QObject::connect(&m_app, &QGuiApplication::commitDataRequest, &dlg, [&dlg] { dlg.SaveSettings(); });
+    QObject::connect(&m_app, &QGuiApplication::commitDataRequest, &dlg, [&dlg] { dlg.m_session.SaveSettings(); });
     // The window's run lasts until it is closed, not merely hidden (QDialog's
     // own exec ends as soon as the window hides in the tray).
     // It can also end before the run starts, during the start-up messages.

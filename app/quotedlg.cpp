@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "app/hookwnd.h"
+#include "modules/moduleroots.h"
 #include "ui/messagebox.h"
 #include "ui/qtext.h"
 #include "ui_quotedlg.h"
@@ -41,6 +42,8 @@ void LoadComboText(QComboBox* pCombo, const QString& text) {
 
 CQuoteDlg::CQuoteDlg(QWidget* pParent, std::unique_ptr<CHotkeyLayer> pHotkeys, std::optional<bool> bTrayAvailable)
     : CDialog(pParent),
+      m_store(SettingsFileStore()),
+      m_session(m_store),
       m_hIcon(ProgramIcon()),
       m_pUi(std::make_unique<Ui::CQuoteDlgClient>()),
       m_pHotkeys(std::move(pHotkeys)),
@@ -58,10 +61,12 @@ CQuoteDlg::CQuoteDlg(QWidget* pParent, std::unique_ptr<CHotkeyLayer> pHotkeys, s
     connect(m_pUi->buttonOk, &QPushButton::clicked, this, &CQuoteDlg::OnOK);
     connect(m_pUi->buttonSettings, &QPushButton::clicked, this, &CQuoteDlg::OnSettings);
     connect(m_pUi->buttonExit, &QPushButton::clicked, this, &CQuoteDlg::reject);
-    connect(m_pUi->m_comboModules, &QComboBox::activated, this, [this] {
-        ReadModuleMarkers();
+    connect(m_pUi->m_comboModules, &QComboBox::activated, this, [this](int nIndex) {
+        m_session.SelectModule(nIndex);
         ReadModuleBooks();
+        UpdatePreview();
     });
+    m_session.m_findModuleRoot = FindDefaultModuleRoot;
 }
 
 CQuoteDlg::~CQuoteDlg() {
@@ -84,8 +89,12 @@ bool CQuoteDlg::OnInitDialog() {
     // The reference field never changes what is typed: no inline completion
     // from the history, which stays reachable through the drop-down list.
     m_comboVerse->setCompleter(nullptr);
+    // Enter keeps what is typed: the box would put a history entry that
+    // differs only in letter case in its place when the editing ends.
+    QObject::disconnect(m_comboVerse->lineEdit(), &QLineEdit::editingFinished, m_comboVerse, nullptr);
     m_comboVerse->lineEdit()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_comboVerse->lineEdit(), &QWidget::customContextMenuRequested, this, &CQuoteDlg::ShowReferenceMenu);
+    connect(m_comboVerse, &QComboBox::editTextChanged, this, &CQuoteDlg::UpdatePreview);
     UpdateData(false);
 
     m_pHook = new CHookWnd;
@@ -96,6 +105,7 @@ bool CQuoteDlg::OnInitDialog() {
 
     LoadSettings();
     if (!m_pHotkeys) m_pHotkeys = CreatePlatformHotkeyLayer();
+    m_pDocuments = CreateDocumentWindows();
     connect(m_pHotkeys.get(), &CHotkeyLayer::HotKeyPressed, this, &CQuoteDlg::OnHotKey);
     RegisterHotkeys();
     InitTrayIcon();
@@ -107,7 +117,7 @@ bool CQuoteDlg::OnInitDialog() {
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* pNow) {
         if (pNow != nullptr && pNow != this && pNow->window() == this && isVisible()) m_pLastFocus = pNow;
     });
-    if (m_bTrayDef != 0) {
+    if (m_session.m_settings.m_bTrayDef != 0) {
         QMetaObject::invokeMethod(
             this, [this] { OnSize(kSizeMinimized); }, Qt::QueuedConnection);
     } else {
@@ -118,7 +128,7 @@ bool CQuoteDlg::OnInitDialog() {
 }
 
 void CQuoteDlg::OnOK() {
-    if (LookUpAndCopy() == 0) AfxMessageBox(QStringLiteral("Искомый отрывок не найден"));
+    LookUpAndCopy();  // a failure has shown its messages
 }
 
 void CQuoteDlg::done(int nResult) {
@@ -129,7 +139,7 @@ void CQuoteDlg::done(int nResult) {
 void CQuoteDlg::OnDestroy() {
     if (m_bDestroyed || !IsInitialised()) return;
     m_bDestroyed = true;
-    SaveSettings();
+    m_session.SaveSettings();
     qApp->removeEventFilter(this);
     RemoveHook(this);
     delete m_pHook;

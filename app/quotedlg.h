@@ -13,8 +13,9 @@
 
 #include "app/trayrecord.h"
 #include "launcher/hoststarter.h"
+#include "platform/documentwindows.h"
 #include "platform/hotkeys.h"
-#include "profile/quotationvalues.h"
+#include "session/quotesession.h"
 #include "settings/settingsstore.h"
 #include "ui/dialog.h"
 
@@ -46,32 +47,24 @@ public:
                        std::optional<bool> bTrayAvailable = std::nullopt);
     ~CQuoteDlg() override;
 
-    // The state, in the order the program has always declared it.
+    // The profile, and what the window decides without drawing: the five
+    // settings, the quotation values, the modules, the OK command, the history.
+    CProfileFileStore m_store;
+    CQuoteSession m_session;
+
     CHookWnd* m_pHook = nullptr;
-    int m_bShowDlg = 1;
-    QComboBox* m_comboModules = nullptr;
+    QComboBox* m_comboModules = nullptr;  // index for index with the session's catalogue
     QComboBox* m_comboVerse = nullptr;
     std::string m_strVerse;   // code page 1251
     std::string m_strModule;  // code page 1251
     CTrayIconRecord m_nid;
-    std::string m_strDirectory;  // native path
-    int m_bTrayDef = 0;
-    std::vector<std::string> m_arrModuleIni;         // native paths, index for index with m_comboModules
-    std::vector<TextEncoding> m_arrModuleEncodings;  // of each module's texts, index for index too
-    std::string m_strChapterSign;
-    std::string m_strVerseSign;
-    char m_chHotkeyLaunch = 0;
-    char m_chHotkeyRestore = 0;
     QIcon m_hIcon;
     QImage m_bmpCaption;
-    CQuotationValues m_quotation;           // how quotations are put together and copied
-    std::vector<std::string> m_arrHistory;  // the references found, in the order typed (as the profile keeps them)
 
     void UpdateData(bool bSaveAndValidate);
 
     // Modules
     void ScanModules();
-    void ReadModuleMarkers();
     // The selected module's book abbreviations, offered while the book is
     // typed; chosen only with Down and Enter or a click.
     void ReadModuleBooks();
@@ -80,12 +73,12 @@ public:
     int LookUpAndCopy();
     // Empties the reference field's history list (its menu's "Очистить историю").
     void ClearHistory();
+    // The line below the buttons: what OK would quote for the text typed now.
+    void UpdatePreview();
+    QString PreviewText() const;
 
     // Settings
-    CSettingsValues SettingsValues() const;
-    void ApplySettingsValues(const CSettingsValues& values);
     void LoadSettings();
-    bool SaveSettings();     // false, logged, when the profile could not be written
     void RegisterHotkeys();  // unregisters and registers both hot keys
 
     // Tray, hot keys and window states
@@ -96,6 +89,19 @@ public:
     void OnMenuClose();
     void OnSize(int nType);
     void LaunchHost();
+
+    // Straight into the document
+    // Remembers the window active when the window is called up, another
+    // program's (with PasteIntoDocument on).
+    void RememberWriterWindow();
+    // Hides nothing; makes the remembered window active again and pastes the
+    // clipboard into it once it has the focus. Nothing when none is remembered
+    // or it is gone.
+    void PasteIntoWriterWindow();
+    // Hot key 3: the selected text is looked up as if typed and its quotation
+    // pasted over the selection.
+    void ReplaceSelectedReference();
+    bool DocumentPasteAvailable() const { return m_pDocuments != nullptr; }
     void PostMinimize();  // what the host platform's posted SC_MINIMIZE did
     // Hides the window to the tray; without a tray it is iconified instead, so
     // that it can never be lost.
@@ -133,14 +139,11 @@ protected:
 
 private:
     bool PreTranslateMessage(QObject* pReceiver, QEvent* pEvent);
-    void AddToHistory(const std::string& strEntry);  // an entry as the profile keeps it (LoadHistory)
+    void FillHistory();  // the reference field's list: the session's history, sorted
     void ShowReferenceMenu(QPoint pos);
     void OnTrayActivated(QSystemTrayIcon::ActivationReason reason);
     QMenu* CreateTrayMenu();  // "Развернуть", a separator, "Закрыть"
     void RestoreWindow();
-    // The selected module's configuration file and encoding ("" when none).
-    std::string SelectedModuleIni() const;
-    TextEncoding SelectedModuleEncoding() const;
     // Gives the focus back to the control that had it last (the reference
     // field at first) and selects an edit field's text, so typing replaces it.
     void RestoreFocus();
@@ -158,7 +161,10 @@ private:
     std::optional<bool> m_bTrayAvailable;
     CHostStarter m_hostStarter;
     bool m_bDestroyed = false;
-    bool m_bRestoreOnActivation = false;  // a way back waits for the platform's activation
+    bool m_bRestoreOnActivation = false;             // a way back waits for the platform's activation
+    std::unique_ptr<CDocumentWindows> m_pDocuments;  // null where other programs' windows cannot be pasted into
+    std::uint64_t m_nWriterWindow = 0;               // the window to paste into after the next copy
+    bool m_bReplacing = false;                       // a selected reference is being replaced
 };
 
 }  // namespace sorvanta

@@ -5,20 +5,9 @@
 #include <QWindow>
 
 #include "app/quotedlg.h"
+#include "session/captionbutton.h"
 
 namespace sorvanta {
-
-namespace {
-
-// Where the picture goes and where a press counts, from the window's right
-// edge. A press counts strictly inside the edges: between 19 and 5 pixels
-// from the right and between 5 and 19 pixels from the top.
-constexpr int kButtonLeftFromRight = 19;
-constexpr int kButtonTop = 5;
-constexpr int kHitRightFromRight = 5;
-constexpr int kHitBottom = 19;
-
-}  // namespace
 
 QImage CaptionButtonPicture() {
     const QRgb white = qRgb(255, 255, 255);
@@ -39,13 +28,12 @@ QImage CaptionButtonPicture() {
 }
 
 void CQuoteDlg::DrawCaptionButton(QPainter& painter) const {
-    painter.drawImage(QPoint(width() - kButtonLeftFromRight, kButtonTop), m_bmpCaption);
+    const CaptionButtonRect place = CaptionButtonPlace(width());
+    painter.drawImage(QPoint(place.left, place.top), m_bmpCaption);
 }
 
 bool CQuoteDlg::IsOnCaptionButton(QPoint windowPos) const {
-    const int nWidth = width();
-    return nWidth - kButtonLeftFromRight < windowPos.x() && windowPos.x() < nWidth - kHitRightFromRight &&
-           kButtonTop < windowPos.y() && windowPos.y() < kHitBottom;
+    return sorvanta::IsOnCaptionButton(width(), windowPos.x(), windowPos.y());
 }
 
 void CQuoteDlg::paintEvent(QPaintEvent* pEvent) {
@@ -60,7 +48,8 @@ void CQuoteDlg::paintEvent(QPaintEvent* pEvent) {
     QFont font = painter.font();
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(strip.adjusted(4, 0, -kButtonLeftFromRight, 0), Qt::AlignVCenter | Qt::AlignLeft, windowTitle());
+    painter.drawText(strip.adjusted(4, 0, CaptionButtonPlace(width()).left - width(), 0),
+                     Qt::AlignVCenter | Qt::AlignLeft, windowTitle());
     DrawCaptionButton(painter);
 }
 

@@ -1,4 +1,5 @@
-// The main window's module list and the OK command.
+// The main window's module list and the OK command, drawn from what the
+// session decides.
 #include <QComboBox>
 #include <QCompleter>
 #include <QLineEdit>
@@ -6,61 +7,34 @@
 #include <QStringListModel>
 
 #include "app/quotedlg.h"
-#include "lookup/abbreviations.h"
-#include "lookup/citation.h"
-#include "lookup/htmlcitation.h"
-#include "lookup/lookup.h"
-#include "modules/catalogue.h"
-#include "modules/markers.h"
 #include "output/clipboard.h"
 #include "output/copydlg.h"
-#include "text/codec.h"
 #include "ui/messagebox.h"
 #include "ui/qtext.h"
 
 namespace sorvanta {
 
+namespace {
+
+void ShowMessages(const std::vector<std::string>& arrMessages) {
+    QStringList messages;
+    for (const std::string& strMessage : arrMessages) messages << ToQString(strMessage);
+    AfxMessageBoxes(messages);
+}
+
+}  // namespace
+
 void CQuoteDlg::ScanModules() {
-    m_arrModuleIni.clear();
-    m_arrModuleEncodings.clear();
     m_comboModules->clear();
-    const ModuleCatalogue catalogue = sorvanta::ScanModules(m_strDirectory);
+    const ModuleCatalogue& catalogue = m_session.ScanModules();
     // Names go into the list before the messages are shown, in the order found.
     for (std::size_t i = 0; i < catalogue.m_arrNames.size(); ++i) {
         m_comboModules->addItem(ToQString(catalogue.m_arrNames[i], catalogue.m_arrEncodings[i]));
-        m_arrModuleIni.push_back(catalogue.m_arrModuleIni[i]);
-        m_arrModuleEncodings.push_back(catalogue.m_arrEncodings[i]);
     }
-    QStringList messages;
-    for (const std::string& strMessage : catalogue.m_arrMessages) messages << ToQString(strMessage);
-    AfxMessageBoxes(messages);
-    if (m_arrModuleIni.empty()) {
-        m_comboModules->setCurrentIndex(-1);
-        return;
-    }
-    m_comboModules->setCurrentIndex(0);
-    ReadModuleMarkers();
+    ShowMessages(catalogue.m_arrMessages);
+    m_comboModules->setCurrentIndex(m_session.m_nSelected);
     ReadModuleBooks();
-}
-
-std::string CQuoteDlg::SelectedModuleIni() const {
-    const int nSelected = m_comboModules->currentIndex();
-    return nSelected < 0 ? std::string() : m_arrModuleIni[static_cast<std::size_t>(nSelected)];
-}
-
-TextEncoding CQuoteDlg::SelectedModuleEncoding() const {
-    const int nSelected = m_comboModules->currentIndex();
-    return nSelected < 0 ? TextEncoding::Cp1251 : m_arrModuleEncodings[static_cast<std::size_t>(nSelected)];
-}
-
-void CQuoteDlg::ReadModuleMarkers() {
-    const std::string strIni = SelectedModuleIni();
-    if (strIni.empty()) return;
-    ModuleMarkers markers{m_strChapterSign, m_strVerseSign};
-    if (sorvanta::ReadModuleMarkers(strIni, markers)) {
-        m_strChapterSign = markers.m_strChapterSign;
-        m_strVerseSign = markers.m_strVerseSign;
-    }
+    UpdatePreview();
 }
 
 void CQuoteDlg::ReadModuleBooks() {
@@ -72,36 +46,31 @@ void CQuoteDlg::ReadModuleBooks() {
         m_comboVerse->lineEdit()->setCompleter(m_pBookCompleter);
     }
     QStringList books;
-    const TextEncoding encoding = SelectedModuleEncoding();
-    if (const std::string strIni = SelectedModuleIni(); !strIni.empty()) {
-        for (const std::string& strBook : ListBookAbbreviations(strIni, encoding))
-            books << ToQString(strBook, encoding);
-    }
+    const TextEncoding encoding = m_session.SelectedEncoding();
+    for (const std::string& strBook : m_session.BookAbbreviations()) books << ToQString(strBook, encoding);
     static_cast<QStringListModel*>(m_pBookCompleter->model())->setStringList(books);
 }
 
-void CQuoteDlg::AddToHistory(const std::string& strEntry) {
-    m_arrHistory.push_back(strEntry);
-    if (m_arrHistory.size() > kHistoryLength) m_arrHistory.erase(m_arrHistory.begin());
-    // The list keeps itself sorted, letter case ignored; an equal entry is
-    // added again after the ones already there.
-    const QString verse = ToQString(strEntry, TextEncoding::Utf8);
-    int nPosition = 0;
-    while (nPosition < m_comboVerse->count() &&
-           QString::compare(m_comboVerse->itemText(nPosition), verse, Qt::CaseInsensitive) <= 0) {
-        ++nPosition;
-    }
+void CQuoteDlg::FillHistory() {
     const QString typed = m_comboVerse->currentText();
-    m_comboVerse->insertItem(nPosition, verse);
+    m_comboVerse->clear();
+    for (const std::string& strEntry : m_session.m_arrHistory) {
+        // The list keeps itself sorted, letter case ignored; an equal entry is
+        // added again after the ones already there.
+        const QString verse = ToQString(strEntry, TextEncoding::Utf8);
+        int nPosition = 0;
+        while (nPosition < m_comboVerse->count() &&
+               QString::compare(m_comboVerse->itemText(nPosition), verse, Qt::CaseInsensitive) <= 0) {
+            ++nPosition;
+        }
+        m_comboVerse->insertItem(nPosition, verse);
+    }
     m_comboVerse->setEditText(typed);
 }
 
 void CQuoteDlg::ClearHistory() {
-    m_arrHistory.clear();
-    const QString typed = m_comboVerse->currentText();
-    m_comboVerse->clear();
-    m_comboVerse->setEditText(typed);
-    SaveSettings();
+    m_session.ClearHistory();
+    FillHistory();
 }
 
 // The reference field's own menu, with one more entry at its end.
@@ -111,47 +80,43 @@ void CQuoteDlg::ShowReferenceMenu(QPoint pos) {
     pMenu->addSeparator();
     QAction* pClear = pMenu->addAction(QStringLiteral("Очистить историю"), this, &CQuoteDlg::ClearHistory);
     pClear->setObjectName(QStringLiteral("clearHistory"));
-    pClear->setEnabled(!m_arrHistory.empty());
+    pClear->setEnabled(!m_session.m_arrHistory.empty());
     pMenu->exec(pEdit->mapToGlobal(pos));
 }
 
 int CQuoteDlg::LookUpAndCopy() {
     UpdateData(true);
-    LookupResult result = LookUp(m_strVerse, SelectedModuleIni(), ModuleMarkers{m_strChapterSign, m_strVerseSign},
-                                 SelectedModuleEncoding());
-    if (result.m_outcome == LookupOutcome::NoBook) AfxMessageBox(LookupMessages(result.m_outcome).front());
-    if (result.m_outcome != LookupOutcome::Found) return 0;
-
-    // The history is written at once: a program that is killed keeps it.
-    if (m_strVerse.size() <= kMaxHistoryEntry) {
-        AddToHistory(Cp1251ToUtf8(m_strVerse));
-        SaveSettings();
+    COkResult result = m_session.OnOK(m_strVerse);
+    if (result.m_step == COkStep::Failed) {
+        ShowMessages(result.m_arrMessages);
+        return 0;
     }
-    // A quotation may be as large as its book: it is handed on, not copied,
-    // and the passages it was made of go at once.
-    std::string strCitation = FormatQuotation(result, m_quotation.m_style);
-    std::string strHtml = m_quotation.m_bHtml == 0 ? std::string() : FormatQuotationHtml(result, m_quotation.m_style);
-    result.m_arrParts.clear();
-    if (m_bShowDlg != 0) {
+    FillHistory();
+    if (result.m_step == COkStep::ShowQuoteWindow && !m_bReplacing) {
+        // A quotation may be as large as its book: it is handed on, not copied.
         CCopyDlg dlg(this);
-        dlg.m_strPassage = std::move(strCitation);
+        dlg.m_strPassage = std::move(result.m_strQuotation);
         dlg.m_encoding = result.m_encoding;
-        dlg.m_strHtml = std::move(strHtml);
-        if (dlg.exec() == QDialog::Accepted) {
-            const int bShowDlg = dlg.m_bDontShow == 0 ? 1 : 0;
-            if (bShowDlg != m_bShowDlg) {
-                m_bShowDlg = bShowDlg;
-                SaveSettings();
-            }
+        dlg.m_strHtml = std::move(result.m_strHtml);
+        const bool bCopied = dlg.exec() == QDialog::Accepted;
+        m_session.QuoteWindowEnded(bCopied, dlg.m_bDontShow);
+        if (bCopied) {
             HideToTray();
+            PasteIntoWriterWindow();
         }
+        return 1;
+    }
+    // Without the quote window the quotation goes to the clipboard at once:
+    // hiding without copying would report a copy that never happened.
+    // A selected reference is replaced where it stands; the window stays as it is.
+    const bool bCopied = CopyToClipboard(ToQString(result.m_strQuotation, result.m_encoding), result.m_strHtml);
+    if (!bCopied) AfxMessageBox(ClipboardFailureMessage());
+    if (!m_bReplacing) HideToTray();
+    if (bCopied) {
+        PasteIntoWriterWindow();
     } else {
-        // Without the quote window the quotation goes to the clipboard at once:
-        // hiding without copying would report a copy that never happened.
-        if (!CopyToClipboard(ToQString(strCitation, result.m_encoding), strHtml)) {
-            AfxMessageBox(ClipboardFailureMessage());
-        }
-        HideToTray();
+        m_nWriterWindow = 0;
+        m_bReplacing = false;
     }
     return 1;
 }

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "app/quotedlg.h"
+#include "platform/withdrawnwindow.h"
 #include "ui/messagebox.h"
 
 namespace sorvanta {
@@ -85,6 +86,7 @@ void CQuoteDlg::OnMenuClose() {
 // the window in front and active: the person asked for it, and a window
 // restored behind others would be lost.
 void CQuoteDlg::RestoreWindow() {
+    RememberWriterWindow();
     // A Wayland client can neither restore a window the desktop minimised
     // nor raise itself over the program the person works in; a window
     // shown anew comes up normal and with the focus.
@@ -134,6 +136,7 @@ void CQuoteDlg::PostMinimize() {
 void CQuoteDlg::HideToTray() {
     if (TrayAvailable()) {
         hide();
+        MarkWithdrawnWindowNormal(windowHandle());
     } else if (!isMinimized()) {
         showMinimized();
     }
@@ -180,6 +183,7 @@ bool CQuoteDlg::PreTranslateMessage(QObject* pReceiver, QEvent* pEvent) {
 void CQuoteDlg::OnHotKey(int nId) {
     if (nId == kHotkeyLaunch) LaunchHost();
     if (nId == kHotkeyRestore) RestoreWindow();
+    if (nId == kHotkeyReplace) ReplaceSelectedReference();
 }
 
 void CQuoteDlg::LaunchHost() {

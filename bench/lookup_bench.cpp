@@ -17,6 +17,7 @@
 #include "lookup/bookresolver.h"
 #include "lookup/extract.h"
 #include "lookup/lookup.h"
+#include "lookup/preview.h"
 #include "modules/markers.h"
 #include "modules/moduleroots.h"
 #include "text/filenames.h"
@@ -135,7 +136,22 @@ void LookUpReference(benchmark::State& state, const char* reference) {
     }
 }
 
+// The preview line below the buttons, worked out anew at every key press:
+// each text as the reference is typed one character further.
+void DescribeWhileTyping(benchmark::State& state, const char* reference) {
+    sorvanta::ModuleMarkers markers;
+    sorvanta::ReadModuleMarkers(g_strIni, markers);
+    const std::string strTyped = reference;
+    std::size_t n = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(sorvanta::DescribeRequest(strTyped.substr(0, n), g_strIni, markers));
+        n = n % strTyped.size() + 1;
+    }
+}
+
 // Psalms is the largest book; its last chapters make the search run longest.
+BENCHMARK_CAPTURE(DescribeWhileTyping, typing_psalm_119_range, "Ps 119:1-176")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DescribeWhileTyping, typing_last_verse, "Ps 150:6")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ReadIniAndBook, psalms_files, "Ps 1");
 BENCHMARK_CAPTURE(LookUpReference, single_verse_first, "Ps 1:1");
 BENCHMARK_CAPTURE(LookUpReference, single_verse_last, "Ps 150:6");

@@ -39,9 +39,9 @@ public:
     // text or as HTML (always UTF-8).
     void WriteQuotation(const LookupResult& result) {
         if (m_options.m_bHtml) {
-            Write(FormatQuotationHtml(result, m_options.m_citation), TextEncoding::Utf8);
+            Write(FormatQuotationHtml(result, m_options.m_citation, m_options.m_strTemplate), TextEncoding::Utf8);
         } else {
-            Write(FormatQuotation(result, m_options.m_citation), result.m_encoding);
+            Write(FormatQuotation(result, m_options.m_citation, m_options.m_strTemplate), result.m_encoding);
         }
     }
 
@@ -89,7 +89,7 @@ int RunLookupTool(const CLookupOptions& options, std::istream& in, std::ostream&
     // start of the desktop program, or when it found none) gives the module
     // root a search finds, as that start does.
     std::optional<std::string> strDirectory = options.m_strDirectory;
-    if (!strDirectory) strDirectory = ReadProfileDirectory(ProfilePath());
+    if (!strDirectory) strDirectory = ReadSettingsDirectory();
     if (!strDirectory) strDirectory = FindDefaultModuleRoot();
     const ModuleCatalogue catalogue = ScanModules(*strDirectory);
     ReportMessages(catalogue.m_arrMessages, err);
@@ -112,13 +112,15 @@ int RunLookupTool(const CLookupOptions& options, std::istream& in, std::ostream&
 
     bool bAllFound = true;
     auto lookUpOne = [&](std::string_view utf8Reference, bool bEmptyRecordWhenMissing) {
-        const LookupResult result = LookUp(utf8Reference, strIniPath, markers, encoding, TextEncoding::Utf8);
+        const LookupResult result =
+            LookUp(utf8Reference, strIniPath, markers, encoding, TextEncoding::Utf8, options.m_passage);
         if (result.m_outcome == LookupOutcome::Found) {
             writer.WriteQuotation(result);
             return;
         }
         bAllFound = false;
         ReportMessages(LookupMessages(result.m_outcome), err);
+        if (!result.m_strReason.empty()) ReportMessages({result.m_strReason}, err);
         if (bEmptyRecordWhenMissing) writer.Write({}, encoding);
     };
 

@@ -9,6 +9,7 @@ const char* const kLookupUsage =
     "Usage: sorvanta-lookup [--directory DIR] [--module NAME | --module-index N]\n"
     "                       [--encoding utf-8|cp1251] [--null] [--list]\n"
     "                       [--format FORMAT] [--no-verse-numbers] [--join] [--html]\n"
+    "                       [--keep-strong] [--template TEMPLATE]\n"
     "                       [REFERENCE...]\n"
     "\n"
     "Looks up scripture references in an Orvanel module and prints each quotation\n"
@@ -33,12 +34,21 @@ const char* const kLookupUsage =
     "                      reference-first  Ин 3:16. text (default)\n"
     "                      reference-last   text (Ин 3:16)\n"
     "                      quoted           «text» (Ин 3:16)\n"
+    "  --template TEMPLATE the citation as a template, instead of --format: {ссылка}\n"
+    "                      the reference as typed, {текст} the passage (required),\n"
+    "                      {модуль} the module's BibleShortName (or its name),\n"
+    "                      {книга} the book's full name in orvanel.ini; the formats\n"
+    "                      are \"{ссылка}. {текст}\", \"{текст} ({ссылка})\" and\n"
+    "                      \"«{текст}» ({ссылка})\"\n"
     "  --no-verse-numbers  drop the verse numbers that begin the lines of a verse\n"
     "                      range or a whole chapter\n"
     "  --join              join the lines into one paragraph: each line break, with\n"
     "                      the white space around it, becomes one blank\n"
     "  --html              print each quotation as an HTML fragment (UTF-8): the\n"
     "                      reference in bold, verse numbers in superscript\n"
+    "  --keep-strong       keep the Strong's numbers of a module whose orvanel.ini\n"
+    "                      says \"StrongNumbers = Y\" (by default a number standing\n"
+    "                      alone after a word is left out, with the blank before it)\n"
     "  --help              show this help\n"
     "\n"
     "Each REFERENCE (UTF-8) is looked up as if typed into the program and OK pressed;\n"
@@ -57,7 +67,19 @@ const char* const kLookupUsage =
     "(\"Ин 3:16; 5:24\") takes the book of the one before it, and if any is not found,\n"
     "none is. A reference not found as typed is sought once more without a full\n"
     "stop after the book (\"Ин. 3:16\") and with no-break spaces read as blanks; the\n"
-    "quotation still starts with the reference as typed.\n"
+    "quotation still starts with the reference as typed; not found so either, it is\n"
+    "sought with a full stop after the book (\"Прем 1:1\" as \"Прем. 1:1\").\n"
+    "\n"
+    "A comma after a verse number starts another piece of the same chapter\n"
+    "(\"Ин 3:16,18\", \"Ин 3:16-18, 21\"; at most 1000 pieces): the first reads as\n"
+    "that verse or range alone, each later one follows on a line of its own, its\n"
+    "verses numbered as inside a range. A range may cross chapters (\"Ин 3:36-4:2\"):\n"
+    "the later chapters' verses are numbered and their headings left out. HTML\n"
+    "character references (\"&amp;\", \"&nbsp;\", \"&#1025;\", \"&#x401;\" ...) are\n"
+    "decoded, a character code page 1251 lacks becoming \"?\" in such a module; the\n"
+    "module's chapter and verse markers never appear in a quotation. When a\n"
+    "reference lies past the end of its book or chapter, a second line after the\n"
+    "message tells how many chapters or verses there are (\"В главе стихов: 36.\").\n"
     "\n"
     "Exit status: 0 all found, 1 any not found, 2 usage error or unusable module root.\n";
 
@@ -96,7 +118,7 @@ COptionsResult ParseOptions(const std::vector<std::string>& arrArgs) {
         }
         auto [strName, value] = SplitOption(strArg);
         const bool bTakesValue = strName == "--directory" || strName == "--module" || strName == "--module-index" ||
-                                 strName == "--encoding" || strName == "--format";
+                                 strName == "--encoding" || strName == "--format" || strName == "--template";
         if (bTakesValue && !value) {
             if (i + 1 == arrArgs.size()) {
                 result.m_strError = "option " + strName + " needs a value";
@@ -135,6 +157,12 @@ COptionsResult ParseOptions(const std::vector<std::string>& arrArgs) {
             options.m_citation.m_bVerseNumbers = false;
         } else if (strName == "--join") {
             options.m_citation.m_bJoinLines = true;
+        } else if (strName == "--template") {
+            result.m_strError = TemplateError(*value);
+            if (!result.m_strError.empty()) return result;
+            options.m_strTemplate = *value;
+        } else if (strName == "--keep-strong") {
+            options.m_passage.m_bKeepStrongNumbers = true;
         } else if (strName == "--html") {
             options.m_bHtml = true;
         } else if (strName == "--null") {

@@ -19,6 +19,8 @@ struct CLookupOptions {
     bool m_bHelp = false;
     CCitationStyle m_citation;                 // --format, --no-verse-numbers, --join
     bool m_bHtml = false;                      // quotations as UTF-8 HTML fragments
+    CPassageOptions m_passage;                 // --keep-strong
+    std::string m_strTemplate;                 // --template (UTF-8), "" for the format's own
     std::vector<std::string> m_arrReferences;  // UTF-8, as given
 };
 

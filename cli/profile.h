@@ -17,4 +17,10 @@ std::string ProfilePath();
 // for).
 std::optional<std::string> ReadProfileDirectory(const std::string& strProfilePath);
 
+// The module root the desktop program's settings name, or nothing (a first
+// start): on Windows value Directory of the registry key
+// HKEY_CURRENT_USER\Software\Sorvanta\sorvanta\Settings, a string (a value of
+// another type counts as absent); elsewhere the profile file above.
+std::optional<std::string> ReadSettingsDirectory();
+
 }  // namespace sorvanta

@@ -105,16 +105,4 @@ int ReapFinishedChildren() {
     return static_cast<int>(children.size());
 }
 
-std::u8string_view LaunchMessage(CLaunchOutcome outcome) {
-    switch (outcome) {
-        case CLaunchOutcome::OutOfMemory: return u8"Не хватает памяти";
-        case CLaunchOutcome::FileNotFound: return u8"Файл не найден";
-        case CLaunchOutcome::PathNotFound: return u8"Путь не найден";
-        case CLaunchOutcome::BadFormat: return u8"Неверный формат exe-файла";
-        case CLaunchOutcome::Started:
-        case CLaunchOutcome::OtherFailure: return {};
-    }
-    return {};
-}
-
 }  // namespace sorvanta

@@ -5,18 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "session/launchoutcome.h"
+
 namespace sorvanta {
-
-inline constexpr const char* kHostProgram = "orvanel.exe";
-
-enum class CLaunchOutcome {
-    Started,
-    OutOfMemory,   // "Не хватает памяти"
-    FileNotFound,  // "Файл не найден"
-    PathNotFound,  // "Путь не найден": found, but a path it needs to run is missing
-    BadFormat,     // "Неверный формат exe-файла"
-    OtherFailure,  // reported to nobody
-};
 
 struct CLaunchSearch {
     std::string m_strOwnDirectory;       // the directory of the program's own executable
@@ -36,9 +27,5 @@ CLaunchOutcome LaunchProgram(const std::string& strName, const CLaunchSearch& se
 // Collects the exit status of started programs that have ended; returns how
 // many are still running.
 int ReapFinishedChildren();
-
-// The message for the outcome, or "" when nothing is reported. UTF-8, unlike
-// the core's code page 1251 texts, hence its own character type.
-std::u8string_view LaunchMessage(CLaunchOutcome outcome);
 
 }  // namespace sorvanta

@@ -9,6 +9,7 @@
 #include "text/bytestring.h"
 #include "text/filenames.h"
 #include "text/filereading.h"
+#include "text/filesystem.h"
 
 namespace sorvanta {
 
@@ -19,7 +20,7 @@ bool IsBookFileLine(std::string_view line, const CFolderFiles& files, TextEncodi
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) return false;
     const std::string_view name = Trim(line.substr(equals + 1));
-    if (name.empty() || name.find('/') != std::string_view::npos) return false;
+    if (name.empty() || name.find_first_of(kPathSeparators) != std::string_view::npos) return false;
     return files.Has(ConvertText(name, encoding, TextEncoding::Utf8));
 }
 

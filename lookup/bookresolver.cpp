@@ -5,6 +5,7 @@
 #include "text/encoding.h"
 #include "text/filenames.h"
 #include "text/filereading.h"
+#include "text/filesystem.h"
 #include "text/markersearch.h"
 
 namespace sorvanta {
@@ -28,8 +29,10 @@ public:
         }
         return m_nCurrent != nBefore;
     }
-    // Start of the line two above the current one, or npos for the first two.
+    // Start of the line two above (one above) the current one, or npos when
+    // there is none.
     std::size_t TwoAbove() const { return m_nTwoAbove; }
+    std::size_t OneAbove() const { return m_nOneAbove; }
 
 private:
     std::size_t NextStart(std::size_t from) const {
@@ -78,27 +81,39 @@ std::optional<std::string_view> FileNameOnLine(std::string_view text, std::size_
 }  // namespace
 
 std::string DirectoryOf(std::string_view strPath) {
-    const std::size_t slash = strPath.rfind('/');
+    const std::size_t slash = strPath.find_last_of(kPathSeparators);
     return slash == std::string_view::npos ? std::string() : std::string(strPath.substr(0, slash + 1));
 }
 
-std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath, TextEncoding encoding) {
+std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath, TextEncoding encoding,
+                            std::string* pBookName) {
     const Reference reference = ParseReference(MakeUpper(strVerse, encoding), encoding);
     const std::string_view word = TrimRight(reference.m_strBook);
     if (word.empty() || word.find('\n') != std::string_view::npos) return {};  // it could never lie within one line
 
     const std::optional<CFileBytes> content = ReadFileNoCase(strIniPath);
     if (!content) return {};
-    const std::optional<std::string_view> fileName = FindBookFileName(content->View(), word, encoding);
-    if (!fileName) return {};
+    const std::optional<BookEntry> entry = FindBookEntry(content->View(), word, encoding);
+    if (!entry) return {};
+    if (pBookName != nullptr) *pBookName = entry->m_middleValue;
+    return BookFilePath(strIniPath, entry->m_fileName, encoding);
+}
+
+std::string BookFilePath(const std::string& strIniPath, std::string_view fileName, TextEncoding encoding) {
     // A name that leads out of the module's folder is never opened: the
     // folder itself, from which no book is read, stands in for it.
-    if (!StaysInsideFolder(*fileName)) return DirectoryOf(strIniPath);
-    return DirectoryOf(strIniPath) + ConvertText(*fileName, encoding, TextEncoding::Utf8);
+    if (!StaysInsideFolder(fileName)) return DirectoryOf(strIniPath);
+    return DirectoryOf(strIniPath) + ConvertText(fileName, encoding, TextEncoding::Utf8);
 }
 
 std::optional<std::string_view> FindBookFileName(std::string_view strIniText, std::string_view strWord,
                                                  TextEncoding encoding) {
+    const std::optional<BookEntry> entry = FindBookEntry(strIniText, strWord, encoding);
+    if (!entry) return std::nullopt;
+    return entry->m_fileName;
+}
+
+std::optional<BookEntry> FindBookEntry(std::string_view strIniText, std::string_view strWord, TextEncoding encoding) {
     // The word is sought in an upper-cased copy. Upper-casing changes letters
     // only and keeps every byte in its place, so the rest is judged on the
     // bytes as written. The candidates come in order, so the lines are walked
@@ -110,7 +125,7 @@ std::optional<std::string_view> FindBookFileName(std::string_view strIniText, st
     for (std::size_t pos = search.Find(0); pos != std::string_view::npos; pos = search.Find(pos + 1)) {
         if (!IsWholeWord(strIniText, pos, strWord.size(), encoding)) continue;
         if (lines.MoveTo(pos)) fileName = FileNameOnLine(strIniText, lines.TwoAbove());
-        if (fileName) return fileName;
+        if (fileName) return BookEntry{*fileName, FileNameOnLine(strIniText, lines.OneAbove()).value_or("")};
     }
     return std::nullopt;
 }

@@ -23,8 +23,17 @@ std::string DirectoryOf(std::string_view strPath);
 // An empty name, or one that leads outside the module's folder
 // (StaysInsideFolder), gives the folder itself: no book is read from it, and
 // the lookup reports it as a book file that cannot be opened.
+// When `pBookName` is given, it receives the book's full name: the text after
+// the first "=" of the line between the book-file line and the abbreviation
+// line, trimmed ("" when that line holds no "=").
 std::string ResolveBookFile(std::string_view strVerse, const std::string& strIniPath,
-                            TextEncoding encoding = TextEncoding::Cp1251);
+                            TextEncoding encoding = TextEncoding::Cp1251, std::string* pBookName = nullptr);
+
+// The path of the book file `fileName` (as a configuration file writes it) of
+// the module whose configuration file is `strIniPath`; the module's folder
+// for a name that leads outside it.
+std::string BookFilePath(const std::string& strIniPath, std::string_view fileName,
+                         TextEncoding encoding = TextEncoding::Cp1251);
 
 // The book file name that a configuration file's text gives for an
 // abbreviation in capitals, without trailing white space: the first whole-word
@@ -33,5 +42,18 @@ std::string ResolveBookFile(std::string_view strVerse, const std::string& strIni
 // of a line's.
 std::optional<std::string_view> FindBookFileName(std::string_view strIniText, std::string_view strWord,
                                                  TextEncoding encoding = TextEncoding::Cp1251);
+
+// A book's entry in a configuration file: the book file name, and the value
+// of the line between the book-file line and the abbreviation line (after its
+// first "=", trimmed; "" without one), which modules use for the book's full
+// name.
+struct BookEntry {
+    std::string_view m_fileName;
+    std::string_view m_middleValue;
+};
+
+// The entry FindBookFileName finds, with its middle line.
+std::optional<BookEntry> FindBookEntry(std::string_view strIniText, std::string_view strWord,
+                                       TextEncoding encoding = TextEncoding::Cp1251);
 
 }  // namespace sorvanta

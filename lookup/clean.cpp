@@ -2,11 +2,38 @@
 
 #include <algorithm>
 
+#include "lookup/strongnumbers.h"
 #include "text/bytestring.h"
+#include "text/entities.h"
+#include "text/markersearch.h"
 
 namespace sorvanta {
 
-std::string CleanPassage(std::string_view strPassage, std::string_view strFirstVerse) {
+namespace {
+
+// Removes every occurrence of `marker`, in place and in one pass.
+void RemoveMarker(std::string& text, std::string_view marker) {
+    if (marker.empty()) return;
+    const std::string_view view(text);
+    CMarkerSearch search(view, marker);
+    std::size_t write = 0;
+    std::size_t read = 0;
+    for (std::size_t found = search.Find(0); found != std::string_view::npos;
+         found = search.Find(found + marker.size())) {
+        std::copy(view.begin() + static_cast<std::ptrdiff_t>(read), view.begin() + static_cast<std::ptrdiff_t>(found),
+                  text.begin() + static_cast<std::ptrdiff_t>(write));
+        write += found - read;
+        read = found + marker.size();
+    }
+    if (read == 0) return;
+    std::copy(view.begin() + static_cast<std::ptrdiff_t>(read), view.end(),
+              text.begin() + static_cast<std::ptrdiff_t>(write));
+    text.resize(write + view.size() - read);
+}
+
+}  // namespace
+
+std::string CleanPassage(std::string_view strPassage, std::string_view strFirstVerse, const CCleaning& cleaning) {
     const std::string_view passage = Trim(strPassage);
     std::string text;
     text.reserve(passage.size());
@@ -19,6 +46,10 @@ std::string CleanPassage(std::string_view strPassage, std::string_view strFirstV
         if (mark == passage.size()) break;
         pos = passage[mark] == '<' ? std::min(passage.find('>', mark), passage.size()) + 1 : mark + 1;
     }
+    // Markers that are tags are gone already; the others go here.
+    RemoveMarker(text, cleaning.m_strChapterSign);
+    RemoveMarker(text, cleaning.m_strVerseSign);
+    DecodeEntities(text, cleaning.m_encoding);
 
     std::string_view result = Trim(text);
     const std::size_t blank = result.find(' ');
@@ -30,6 +61,10 @@ std::string CleanPassage(std::string_view strPassage, std::string_view strFirstV
     const auto start = static_cast<std::size_t>(result.data() - text.data());
     text.erase(start + result.size());
     text.erase(0, start);
+    if (cleaning.m_bDropStrongNumbers) {
+        RemoveStrongNumbers(text, cleaning.m_bHeadingFirst ? std::min(text.find('\n'), text.size()) : 0,
+                            cleaning.m_encoding);
+    }
     return text;
 }
 

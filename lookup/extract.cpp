@@ -1,7 +1,6 @@
 #include "lookup/extract.h"
 
 #include "text/bytestring.h"
-#include "text/markersearch.h"
 
 namespace sorvanta {
 
@@ -24,40 +23,135 @@ std::size_t CountTo(CMarkerSearch& marker, int target, int& count, std::size_t& 
     return found;
 }
 
+CExtraction Miss(CMissReason reason, int nCount) {
+    CExtraction miss;
+    miss.m_reason = reason;
+    miss.m_nCount = nCount;
+    return miss;
+}
+
+bool IsDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
+
 }  // namespace
 
-std::string_view ExtractPassage(std::string_view strBook, const Reference& reference, std::string_view strChapterSign,
-                                std::string_view strVerseSign) {
-    CMarkerSearch chapterSign(strBook, strChapterSign);
-    int chapterCount = 0;
+std::optional<std::pair<int, int>> ChapterAndVerseOf(std::string_view strLastVerse) {
+    const std::string_view field = Trim(strLastVerse);
+    std::size_t digits = 0;
+    while (digits < field.size() && IsDigit(field[digits])) ++digits;
+    if (digits == 0 || digits == field.size() || field[digits] != ':') return std::nullopt;
+    return std::pair{NumberOf(field.substr(0, digits)), NumberOf(field.substr(digits + 1))};
+}
+
+CPassageCutter::CPassageCutter(std::string_view strBook, std::string_view strChapterSign, std::string_view strVerseSign)
+    : m_book(strBook), m_chapterSign(strChapterSign), m_verseSign(strVerseSign) {}
+
+std::optional<CPassageCutter::CChapter> CPassageCutter::FindChapter(int nChapter, CExtraction& miss) {
+    if (nChapter > 0 && nChapter == m_nCachedChapter) return m_cachedChapter;
+    CMarkerSearch chapterSign(m_book, m_chapterSign);
+    int count = 0;
     std::size_t searchFrom = 0;
-    const std::size_t cp = CountTo(chapterSign, NumberOf(reference.m_strChapter), chapterCount, searchFrom);
-    if (cp == kNone) return {};
-    const std::size_t nc = chapterSign.Find(cp + 1);
+    const std::size_t cp = CountTo(chapterSign, nChapter, count, searchFrom);
+    if (cp == kNone) {
+        if (nChapter > 0) miss = Miss(CMissReason::PastBook, count);
+        return std::nullopt;
+    }
+    m_nCachedChapter = nChapter;
+    m_cachedChapter = {cp, chapterSign.Find(cp + 1)};
+    return m_cachedChapter;
+}
+
+int CPassageCutter::VersesIn(const CChapter& chapter) {
+    CMarkerSearch verseSign(m_book, m_verseSign);
+    int count = 0;
+    for (std::size_t pos = verseSign.Find(chapter.m_nStart + 1); pos != kNone && pos < chapter.m_nNext;
+         pos = verseSign.Find(pos + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+CExtraction CPassageCutter::Cut(const Reference& reference) {
+    CExtraction result;
+    const int nChapter = NumberOf(reference.m_strChapter);
+    const std::optional<CChapter> chapter = FindChapter(nChapter, result);
+    if (!chapter) return result;
+    const std::size_t cp = chapter->m_nStart;
+    const std::size_t nc = chapter->m_nNext;
 
     if (reference.m_strFirstVerse.empty()) {
         const std::size_t start = cp == 0 ? 0 : cp - 1;
-        return strBook.substr(start, nc == kNone ? kNone : nc - start);
+        result.m_arrStretches.push_back(m_book.substr(start, nc == kNone ? kNone : nc - start));
+        return result;
     }
 
-    CMarkerSearch verseSign(strBook, strVerseSign);
+    CMarkerSearch verseSign(m_book, m_verseSign);
     int verseCount = 0;
-    searchFrom = cp + 1;
-    const std::size_t vp = CountTo(verseSign, NumberOf(reference.m_strFirstVerse), verseCount, searchFrom);
-    if (vp == kNone) return {};
+    std::size_t searchFrom = cp + 1;
+    const int nFirst = NumberOf(reference.m_strFirstVerse);
+    const std::size_t vp = CountTo(verseSign, nFirst, verseCount, searchFrom);
+    if (vp == kNone || (nc != kNone && vp >= nc)) {
+        // The first verse lies beyond the chapter.
+        return nFirst > 0 ? Miss(CMissReason::PastChapter, VersesIn(*chapter)) : result;
+    }
+    if (const auto crossing = ChapterAndVerseOf(reference.m_strLastVerse)) {
+        if (crossing->first <= nChapter) return result;
+        return CutCrossing(*chapter, vp, crossing->first, crossing->second);
+    }
     std::size_t lp = vp;
     if (!reference.m_strLastVerse.empty()) {
-        lp = CountTo(verseSign, NumberOf(reference.m_strLastVerse), verseCount, searchFrom);
-        if (lp == kNone) return {};
+        const int nLast = NumberOf(reference.m_strLastVerse);
+        lp = CountTo(verseSign, nLast, verseCount, searchFrom);
+        if (lp == kNone) return nLast > nFirst ? Miss(CMissReason::PastChapter, VersesIn(*chapter)) : result;
     }
     std::size_t end = verseSign.Find(lp + 1);
-    if (end == kNone) end = strBook.size();
+    if (end == kNone) end = m_book.size();
+    if (nc != kNone && end > nc) end = nc;  // the request reaches the chapter's last verse
+    result.m_arrStretches.push_back(m_book.substr(vp, end - vp));
+    return result;
+}
 
-    if (nc != kNone && end > nc) {
-        if (vp >= nc) return {};  // the first verse lies beyond the chapter
-        end = nc;                 // the request reaches the chapter's last verse
+CExtraction CPassageCutter::CutCrossing(const CChapter& first, std::size_t vp, int nLastChapter, int nLastVerse) {
+    CExtraction result;
+    const std::optional<CChapter> last = FindChapter(nLastChapter, result);
+    if (!last) return result;
+    CMarkerSearch verseSign(m_book, m_verseSign);
+    int verseCount = 0;
+    std::size_t searchFrom = last->m_nStart + 1;
+    const std::size_t lp = CountTo(verseSign, nLastVerse, verseCount, searchFrom);
+    if (lp == kNone || (last->m_nNext != kNone && lp >= last->m_nNext)) {
+        return nLastVerse > 0 ? Miss(CMissReason::PastChapter, VersesIn(*last)) : result;
     }
-    return strBook.substr(vp, end - vp);
+    std::size_t end = verseSign.Find(lp + 1);
+    if (end == kNone || (last->m_nNext != kNone && end > last->m_nNext)) {
+        end = last->m_nNext == kNone ? m_book.size() : last->m_nNext;
+    }
+
+    // Each later chapter is quoted from its first verse: its heading stays out.
+    result.m_arrStretches.push_back(m_book.substr(vp, first.m_nNext - vp));
+    CMarkerSearch chapterSign(m_book, m_chapterSign);
+    CMarkerSearch firstVerses(m_book, m_verseSign);
+    for (std::size_t marker = first.m_nNext;;) {
+        const bool bLast = marker == last->m_nStart;
+        const std::size_t stretchEnd = bLast ? end : chapterSign.Find(marker + 1);
+        const std::size_t start = firstVerses.Find(marker + 1);
+        if (start != kNone && start < stretchEnd)
+            result.m_arrStretches.push_back(m_book.substr(start, stretchEnd - start));
+        if (bLast) break;
+        marker = stretchEnd;
+    }
+    return result;
+}
+
+std::string_view ExtractPassage(std::string_view strBook, const Reference& reference, std::string_view strChapterSign,
+                                std::string_view strVerseSign) {
+    const CExtraction cut = CPassageCutter(strBook, strChapterSign, strVerseSign).Cut(reference);
+    if (cut.m_arrStretches.empty()) return {};
+    const std::string_view first = cut.m_arrStretches.front();
+    const std::string_view last = cut.m_arrStretches.back();
+    return strBook.substr(static_cast<std::size_t>(first.data() - strBook.data()),
+                          static_cast<std::size_t>(last.data() + last.size() - first.data()));
 }
 
 }  // namespace sorvanta

@@ -27,10 +27,14 @@ void AppendEscapedHtml(std::string& html, std::string_view text) {
 
 // Appends the citation that FormatCitationHtml gives to `html`, building it in
 // place: a passage may be as large as its book.
-void AppendCitationHtml(std::string& html, std::string_view strReference, std::string_view strPassage,
-                        const CCitationStyle& style, TextEncoding encoding) {
+void AppendCitationHtml(std::string& html, const CCitationValues& values, std::string_view strPassage,
+                        const CCitationStyle& style, std::string_view strTemplate, TextEncoding encoding) {
+    const std::string_view strReference = values.m_strReference;
     const std::string strReferenceHtml = "<b>" + EscapeHtml(ToUtf8(strReference, encoding)) + "</b>";
-    const CCitationFrame frame = FrameOfCitation(style.m_format, strReferenceHtml, TextEncoding::Utf8);
+    const std::string strModuleHtml = EscapeHtml(ToUtf8(values.m_strModule, encoding));
+    const std::string strBookHtml = EscapeHtml(ToUtf8(values.m_strBook, encoding));
+    const CCitationFrame frame = FrameOfCitation(style.m_format, strTemplate,
+                                                 {strReferenceHtml, strModuleHtml, strBookHtml}, TextEncoding::Utf8);
     const std::string strUtf8Passage = ToUtf8(strPassage, encoding);
     html.append(frame.m_strBefore);
     ForEachPassagePiece(strUtf8Passage, PassageScopeOf(strReference), [&](const CPassagePiece& piece) {
@@ -65,16 +69,17 @@ std::string EscapeHtml(std::string_view text) {
 std::string FormatCitationHtml(std::string_view strReference, std::string_view strPassage, const CCitationStyle& style,
                                TextEncoding encoding) {
     std::string html;
-    AppendCitationHtml(html, strReference, strPassage, style, encoding);
+    AppendCitationHtml(html, {strReference, {}, {}}, strPassage, style, {}, encoding);
     return html;
 }
 
-std::string FormatQuotationHtml(const LookupResult& result, const CCitationStyle& style) {
+std::string FormatQuotationHtml(const LookupResult& result, const CCitationStyle& style, std::string_view strTemplate) {
     std::string html = "<meta charset=\"utf-8\">";
     for (std::size_t i = 0; i < result.m_arrParts.size(); ++i) {
         if (i > 0) html += "<br>";
         const QuotationPart& part = result.m_arrParts[i];
-        AppendCitationHtml(html, part.m_strReference, part.m_strPassage, style, result.m_encoding);
+        AppendCitationHtml(html, {part.m_strReference, result.m_strModule, part.m_strBook}, part.m_strPassage, style,
+                           strTemplate, result.m_encoding);
     }
     return html;
 }

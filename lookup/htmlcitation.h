@@ -19,6 +19,7 @@ std::string FormatCitationHtml(std::string_view strReference, std::string_view s
 
 // The quotation that FormatQuotation gives, as one UTF-8 HTML fragment that
 // declares its character set, the references' citations joined by <br>.
-std::string FormatQuotationHtml(const LookupResult& result, const CCitationStyle& style);
+std::string FormatQuotationHtml(const LookupResult& result, const CCitationStyle& style,
+                                std::string_view strTemplate = {});
 
 }  // namespace sorvanta

@@ -7,6 +7,7 @@
 #include "lookup/extract.h"
 #include "lookup/reference.h"
 #include "lookup/request.h"
+#include "modules/moduleinfo.h"
 #include "text/bytestring.h"
 #include "text/codec.h"
 #include "text/filenames.h"
@@ -15,11 +16,62 @@ namespace sorvanta {
 
 namespace {
 
+// What a lookup knows besides the reference.
+struct CLookupContext {
+    const std::string& m_strIniPath;
+    const ModuleMarkers& m_markers;
+    TextEncoding m_encoding;
+    bool m_bDropStrongNumbers;
+};
+
+std::string MissReasonText(const CExtraction& miss) {
+    switch (miss.m_reason) {
+        case CMissReason::Unknown: return {};
+        case CMissReason::PastBook: return Utf8ToCp1251("В книге глав: ") + std::to_string(miss.m_nCount) + ".";
+        case CMissReason::PastChapter: return Utf8ToCp1251("В главе стихов: ") + std::to_string(miss.m_nCount) + ".";
+    }
+    return {};
+}
+
+// The cleaned text of every piece of the reference, joined by CR LF; nothing
+// found gives the result's outcome and reason instead.
+bool QuotePieces(std::string_view book, std::string_view strVerse, const CLookupContext& context, LookupResult& result,
+                 std::string& strText) {
+    const std::vector<std::string> pieces = VersePieces(strVerse);
+    if (pieces.size() > kMaxVersePieces) {
+        result.m_strReason = Utf8ToCp1251("Отрывков в ссылке больше ") + std::to_string(kMaxVersePieces) + ".";
+        return false;
+    }
+    CPassageCutter cutter(book, context.m_markers.m_strChapterSign, context.m_markers.m_strVerseSign);
+    CCleaning cleaning{context.m_markers.m_strChapterSign, context.m_markers.m_strVerseSign, context.m_encoding,
+                       context.m_bDropStrongNumbers, false};
+    for (const std::string& strPiece : pieces) {
+        const Reference reference = ParseReference(strPiece, context.m_encoding);
+        const CExtraction cut = cutter.Cut(reference);
+        if (cut.m_arrStretches.empty()) {
+            result.m_strReason = MissReasonText(cut);
+            return false;
+        }
+        cleaning.m_bHeadingFirst = reference.m_strFirstVerse.empty();
+        for (const std::string_view stretch : cut.m_arrStretches) {
+            // Only the very first verse loses its number.
+            std::string strClean = CleanPassage(stretch, strText.empty() ? reference.m_strFirstVerse : "", cleaning);
+            if (strClean.empty()) {
+                if (strText.empty()) return false;
+                continue;
+            }
+            if (!strText.empty()) strText += "\r\n";
+            strText += strClean;
+        }
+    }
+    return !strText.empty();
+}
+
 // One reference, in the module's encoding; the quotation starts with `strShown`.
-LookupResult LookUpReference(std::string_view strVerse, std::string_view strShown, const std::string& strIniPath,
-                             const ModuleMarkers& markers, TextEncoding encoding) {
+LookupResult LookUpReference(std::string_view strVerse, std::string_view strShown, const CLookupContext& context) {
     LookupResult result;
-    const std::string strBookPath = ResolveBookFile(strVerse, strIniPath, encoding);
+    std::string strBookName;
+    const std::string strBookPath = ResolveBookFile(strVerse, context.m_strIniPath, context.m_encoding, &strBookName);
     if (strBookPath.empty()) {
         result.m_outcome = LookupOutcome::NoBook;
         return result;
@@ -27,37 +79,39 @@ LookupResult LookUpReference(std::string_view strVerse, std::string_view strShow
     const std::optional<CFileBytes> book = ReadFileNoCase(strBookPath);
     if (!book) return result;
     std::string_view text = book->View();
-    if (encoding == TextEncoding::Utf8 && text.starts_with(kUtf8ByteOrderMark)) {
+    if (context.m_encoding == TextEncoding::Utf8 && text.starts_with(kUtf8ByteOrderMark)) {
         text.remove_prefix(kUtf8ByteOrderMark.size());
     }
 
-    const Reference reference = ParseReference(strVerse, encoding);
-    const std::string_view passage = ExtractPassage(text, reference, markers.m_strChapterSign, markers.m_strVerseSign);
-    std::string strText = CleanPassage(passage, reference.m_strFirstVerse);
-    if (strText.empty()) return result;
-
+    std::string strText;
+    if (!QuotePieces(text, strVerse, context, result, strText)) return result;
     result.m_outcome = LookupOutcome::Found;
-    result.m_arrParts.push_back({std::string(strShown), std::move(strText)});
+    result.m_arrParts.push_back({std::string(strShown), std::move(strText), std::move(strBookName)});
     return result;
 }
 
 // A reference that is not found as typed is tried once more in its usual
-// form; one that is found is never changed, and one found in neither form
-// tells what the form typed found.
-LookupResult LookUpPart(const RequestPart& part, const std::string& strIniPath, const ModuleMarkers& markers,
-                        TextEncoding encoding) {
-    LookupResult typed = LookUpReference(part.m_strLookedUp, part.m_strShown, strIniPath, markers, encoding);
+// form, and then with a full stop after its abbreviation; one that is found
+// is never changed, and one found in no form tells what the form typed found.
+LookupResult LookUpPart(const RequestPart& part, const CLookupContext& context) {
+    LookupResult typed = LookUpReference(part.m_strLookedUp, part.m_strShown, context);
     if (typed.m_outcome == LookupOutcome::Found) return typed;
-    const std::string strUsual = UsualForm(part.m_strLookedUp, encoding);
-    if (strUsual == Trim(part.m_strLookedUp)) return typed;
-    LookupResult usual = LookUpReference(strUsual, part.m_strShown, strIniPath, markers, encoding);
-    return usual.m_outcome == LookupOutcome::Found ? usual : typed;
+    const std::string strUsual = UsualForm(part.m_strLookedUp, context.m_encoding);
+    if (strUsual != Trim(part.m_strLookedUp)) {
+        LookupResult usual = LookUpReference(strUsual, part.m_strShown, context);
+        if (usual.m_outcome == LookupOutcome::Found) return usual;
+    }
+    if (const std::optional<std::string> strFullStop = FullStopForm(strUsual, context.m_encoding)) {
+        LookupResult fullStop = LookUpReference(*strFullStop, part.m_strShown, context);
+        if (fullStop.m_outcome == LookupOutcome::Found) return fullStop;
+    }
+    return typed;
 }
 
 }  // namespace
 
 LookupResult LookUp(std::string_view strVerse, const std::string& strIniPath, const ModuleMarkers& markers,
-                    TextEncoding moduleEncoding, TextEncoding typedEncoding) {
+                    TextEncoding moduleEncoding, TextEncoding typedEncoding, const CPassageOptions& options) {
     LookupResult result;
     result.m_encoding = moduleEncoding;
     const std::vector<RequestPart> parts =
@@ -66,16 +120,20 @@ LookupResult LookUp(std::string_view strVerse, const std::string& strIniPath, co
         result.m_outcome = LookupOutcome::NoBook;
         return result;
     }
+    CModuleInfo info = ReadModuleInfo(strIniPath);
+    const bool bDropStrongNumbers = !options.m_bKeepStrongNumbers && info.m_bStrongNumbers;
+    const CLookupContext context{strIniPath, markers, moduleEncoding, bDropStrongNumbers};
     for (const RequestPart& part : parts) {
-        LookupResult partResult = LookUpPart(part, strIniPath, markers, moduleEncoding);
+        LookupResult partResult = LookUpPart(part, context);
         if (partResult.m_outcome != LookupOutcome::Found) {
-            result.m_outcome = partResult.m_outcome;
-            result.m_arrParts.clear();
-            return result;
+            partResult.m_encoding = moduleEncoding;
+            partResult.m_arrParts.clear();
+            return partResult;
         }
         result.m_arrParts.push_back(std::move(partResult.m_arrParts.front()));
     }
     result.m_outcome = LookupOutcome::Found;
+    result.m_strModule = std::move(info.m_strShortName);
     return result;
 }
 
@@ -89,6 +147,12 @@ std::vector<std::string> LookupMessages(LookupOutcome outcome) {
         case LookupOutcome::NotFound: return {strNotFound};
     }
     return {};
+}
+
+std::string NotFoundMessage(const LookupResult& result) {
+    std::string strMessage = LookupMessages(LookupOutcome::NotFound).front();
+    if (!result.m_strReason.empty()) strMessage += "\n" + result.m_strReason;
+    return strMessage;
 }
 
 }  // namespace sorvanta

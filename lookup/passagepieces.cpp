@@ -24,7 +24,9 @@ std::size_t VerseNumberLength(std::string_view line) {
 CPassageScope PassageScopeOf(std::string_view strReference) {
     const Reference reference = ParseReference(strReference);
     if (reference.m_strFirstVerse.empty()) return CPassageScope::Chapter;
-    return reference.m_strLastVerse.empty() ? CPassageScope::Verse : CPassageScope::Range;
+    // A reference with gaps ("16,18") quotes its later pieces as a range does.
+    const bool bOneVerse = reference.m_strLastVerse.empty() && reference.m_strFirstVerse.find(',') == std::string::npos;
+    return bOneVerse ? CPassageScope::Verse : CPassageScope::Range;
 }
 
 void ForEachPassagePiece(std::string_view strPassage, CPassageScope scope,

@@ -31,27 +31,32 @@ std::pair<std::size_t, std::size_t> FirstDash(std::string_view rest, TextEncodin
     return first;
 }
 
-}  // namespace
-
-Reference ParseReference(std::string_view strText, TextEncoding encoding) {
-    const std::string_view text = Trim(strText);
-    const std::size_t n = text.size();
-
+std::pair<std::size_t, std::size_t> ChapterAndVerseStarts(std::string_view text) {
     // Position 0 is never examined, so 0 also means "not found" and a book
     // abbreviation may begin with a digit.
     std::size_t chapterStart = 0;
-    std::size_t verseStart = 0;
     bool bSeenNonDigit = false;
-    for (std::size_t pos = 1; pos < n; ++pos) {
+    for (std::size_t pos = 1; pos < text.size(); ++pos) {
         if (!IsDigit(text[pos])) {
             bSeenNonDigit = chapterStart != 0;
         } else if (chapterStart == 0) {
             chapterStart = pos;
         } else if (bSeenNonDigit) {
-            verseStart = pos;
-            break;
+            return {chapterStart, pos};
         }
     }
+    return {chapterStart, 0};
+}
+
+}  // namespace
+
+std::size_t VerseStartOf(std::string_view strText) {
+    return ChapterAndVerseStarts(Trim(strText)).second;
+}
+
+Reference ParseReference(std::string_view strText, TextEncoding encoding) {
+    const std::string_view text = Trim(strText);
+    const auto [chapterStart, verseStart] = ChapterAndVerseStarts(text);
 
     Reference reference;
     reference.m_strBook = text.substr(0, chapterStart);

@@ -20,4 +20,8 @@ struct Reference {
 // dash or em dash (or, in UTF-8, minus sign).
 Reference ParseReference(std::string_view strText, TextEncoding encoding = TextEncoding::Cp1251);
 
+// Where the verse part begins in the trimmed reference text (the first digit
+// after the chapter number and something else), or 0 when there is none.
+std::size_t VerseStartOf(std::string_view strText);
+
 }  // namespace sorvanta

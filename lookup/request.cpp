@@ -48,4 +48,28 @@ std::string UsualForm(std::string_view strTyped, TextEncoding encoding) {
     return text;
 }
 
+std::vector<std::string> VersePieces(std::string_view strReference) {
+    const std::string_view text = Trim(strReference);
+    const std::size_t verseStart = VerseStartOf(text);
+    if (verseStart == 0 || text.find(',', verseStart) == std::string_view::npos) return {std::string(strReference)};
+    const std::string_view head = text.substr(0, verseStart);
+    std::vector<std::string> pieces;
+    for (std::size_t start = verseStart; start <= text.size();) {
+        std::size_t end = text.find(',', start);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view piece = Trim(text.substr(start, end - start));
+        start = end + 1;
+        if (!piece.empty()) pieces.push_back(std::string(head) + std::string(piece));
+    }
+    return pieces;
+}
+
+std::optional<std::string> FullStopForm(std::string_view strReference, TextEncoding encoding) {
+    std::string text(Trim(strReference));
+    const std::size_t bookEnd = TrimRight(ParseReference(text, encoding).m_strBook).size();
+    if (bookEnd == 0 || text[bookEnd - 1] == '.') return std::nullopt;
+    text.insert(bookEnd, ".");
+    return text;
+}
+
 }  // namespace sorvanta

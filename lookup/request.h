@@ -2,6 +2,7 @@
 // abbreviations with a full stop, no-break spaces.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,5 +31,17 @@ std::vector<RequestPart> SplitRequest(std::string_view strTyped, TextEncoding en
 // blanks, and without a full stop after the abbreviation ("Ин. 3:16" ->
 // "Ин 3:16").
 std::string UsualForm(std::string_view strTyped, TextEncoding encoding);
+
+// The pieces of a reference with gaps, each as a reference of its own: a ","
+// after a verse number starts a new piece of the same chapter ("Ин 3:16,
+// 18-20" -> "Ин 3:16", "Ин 3:18-20"). A comma before the verse number
+// ("Ин3,16") splits nothing, and blank pieces are passed over. A reference
+// without such a comma is its one piece, exactly as typed.
+std::vector<std::string> VersePieces(std::string_view strReference);
+
+// A form of the reference with a full stop after its book abbreviation
+// ("Прем 1:1" -> "Прем. 1:1"), for modules that list their abbreviations so;
+// nothing when it has no book or already has the full stop.
+std::optional<std::string> FullStopForm(std::string_view strReference, TextEncoding encoding);
 
 }  // namespace sorvanta

@@ -1,34 +1,27 @@
 #include "modules/catalogue.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 #include "modules/keyline.h"
 #include "modules/moduleencoding.h"
 #include "modules/modulemessages.h"
 #include "text/filenames.h"
 #include "text/filereading.h"
+#include "text/filesystem.h"
 
 namespace sorvanta {
 
 namespace {
 
+// An empty root is the root folder (of the current drive).
 std::vector<std::string> SortedEntryNames(const std::string& strDirectory) {
-    namespace fs = std::filesystem;
     std::vector<std::string> names;
-    std::error_code error;
-    const fs::path root = strDirectory.empty() ? fs::path("/") : fs::path(strDirectory);
-    for (fs::directory_iterator it(root, error), end; !error && it != end; it.increment(error)) {
-        names.push_back(it->path().filename().string());
+    const std::string strRoot = strDirectory.empty() ? std::string(1, kPathSeparator) : strDirectory;
+    for (CFolderEntry& entry : ListFolder(strRoot).value_or(std::vector<CFolderEntry>())) {
+        names.push_back(std::move(entry.m_strName));
     }
     std::sort(names.begin(), names.end());
     return names;
-}
-
-bool IsDirectory(const std::string& strPath) {
-    std::error_code error;
-    return std::filesystem::is_directory(std::filesystem::path(strPath), error);
 }
 
 }  // namespace
@@ -36,13 +29,12 @@ bool IsDirectory(const std::string& strPath) {
 ModuleCatalogue ScanModules(const std::string& strDirectory) {
     ModuleCatalogue catalogue;
     for (const std::string& strEntry : SortedEntryNames(strDirectory)) {
-        const std::string strEntryPath = strDirectory + "/" + strEntry;
-        if (!IsDirectory(strEntryPath)) continue;
+        const std::string strEntryPath = JoinPath(strDirectory, strEntry);
+        if (KindOfPath(strEntryPath) != PathKind::Folder) continue;
 
-        const std::string strIniPath = strEntryPath + "/" + kModuleIniName;
+        const std::string strIniPath = JoinPath(strEntryPath, kModuleIniName);
         const std::string strFoundPath = FindFileNoCase(strIniPath);
-        std::error_code error;
-        if (!std::filesystem::exists(std::filesystem::path(strFoundPath), error)) continue;
+        if (KindOfPath(strFoundPath) == PathKind::Missing) continue;
 
         const std::optional<CFileBytes> content = ReadWholeFile(strFoundPath);
         if (!content) {

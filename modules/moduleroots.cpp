@@ -1,32 +1,19 @@
 #include "modules/moduleroots.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <deque>
 #include <map>
-#include <memory>
 #include <set>
 #include <string_view>
 #include <utility>
 
 #include "modules/catalogue.h"
+#include "text/filesystem.h"
 
 namespace sorvanta {
 
 namespace {
-
-struct CDirCloser {
-    void operator()(DIR* pDir) const { ::closedir(pDir); }
-};
-
-std::string EnvironmentValue(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? value : "";
-}
 
 // Whether a name is "orvanel.ini" in any letter case. Only an ASCII name
 // upper-cases to "ORVANEL.INI" in code page 1251, so ASCII letters compared
@@ -38,13 +25,19 @@ bool IsModuleIniName(std::string_view name) {
            });
 }
 
+// Whether a name is the host's folder's, whatever its letter case.
+bool IsHostFolderName(std::string_view name) {
+    constexpr std::string_view kName = kHostFolderName;
+    return name.size() == kName.size() && std::equal(name.begin(), name.end(), kName.begin(), [](char a, char b) {
+               return (a >= 'a' && a <= 'z' ? a - 'a' + 'A' : a) == (b >= 'a' && b <= 'z' ? b - 'a' + 'A' : b);
+           });
+}
+
 // The sub-folders of ~/.local/share/wineprefixes, in byte order.
 std::vector<std::string> WinePrefixes(const std::string& strFolder) {
     std::vector<std::string> arrNames;
-    const std::unique_ptr<DIR, CDirCloser> pDir(::opendir(strFolder.c_str()));
-    while (const dirent* pEntry = pDir ? ::readdir(pDir.get()) : nullptr) {
-        const std::string_view name(pEntry->d_name);
-        if (name != "." && name != "..") arrNames.emplace_back(name);
+    for (CFolderEntry& entry : ListFolder(strFolder).value_or(std::vector<CFolderEntry>())) {
+        arrNames.push_back(std::move(entry.m_strName));
     }
     std::sort(arrNames.begin(), arrNames.end());
     for (std::string& strName : arrNames) strName = strFolder + "/" + strName;
@@ -56,13 +49,12 @@ public:
     explicit CRootSearch(std::chrono::steady_clock::time_point deadline) : m_deadline(deadline) {}
 
     void SearchPlace(const std::string& strPlace) {
-        struct stat info {};
-        if (::stat(strPlace.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || !FirstVisit(info)) return;
+        if (KindOfPath(strPlace) != PathKind::Folder || !FirstVisit(strPlace)) return;
         std::deque<CFolder> queue{{strPlace, std::string(), 0}};
         while (!queue.empty() && std::chrono::steady_clock::now() < m_deadline) {
             const CFolder folder = std::move(queue.front());
             queue.pop_front();
-            ListFolder(folder, queue);
+            SearchFolder(folder, queue);
         }
     }
 
@@ -86,29 +78,30 @@ private:
         int m_nDepth;
     };
 
-    bool FirstVisit(const struct stat& info) { return m_setVisited.insert({info.st_dev, info.st_ino}).second; }
+    bool FirstVisit(const std::string& strFolder) {
+        const std::optional<CFileIdentity> identity = IdentityOfPath(strFolder);
+        return identity && m_setVisited.insert(*identity).second;
+    }
 
     // Counts the folder as a module of its parent when it holds an
     // "orvanel.ini"; otherwise queues its real, unhidden sub-folders.
-    void ListFolder(const CFolder& folder, std::deque<CFolder>& queue) {
-        const std::unique_ptr<DIR, CDirCloser> pDir(::opendir(folder.m_strPath.c_str()));
-        if (!pDir) return;
+    void SearchFolder(const CFolder& folder, std::deque<CFolder>& queue) {
+        const std::optional<std::vector<CFolderEntry>> arrEntries = ListFolder(folder.m_strPath);
+        if (!arrEntries) return;
         std::vector<std::string> arrNames;
-        while (const dirent* pEntry = ::readdir(pDir.get())) {
-            const std::string_view name(pEntry->d_name);
-            if (IsModuleIniName(name)) {
+        for (const CFolderEntry& entry : *arrEntries) {
+            const std::string& strName = entry.m_strName;
+            if (IsModuleIniName(strName)) {
                 if (!folder.m_strParent.empty()) AddModule(folder.m_strParent);
                 return;
             }
-            const bool bMaybeFolder = pEntry->d_type == DT_DIR || pEntry->d_type == DT_UNKNOWN;
-            if (bMaybeFolder && name.front() != '.' && folder.m_nDepth < kRootSearchDepth) arrNames.emplace_back(name);
+            const bool bFolder = entry.m_kind == PathKind::Folder;
+            if (bFolder && strName.front() != '.' && folder.m_nDepth < kRootSearchDepth) arrNames.push_back(strName);
         }
         std::sort(arrNames.begin(), arrNames.end());
         for (const std::string& strName : arrNames) {
-            struct stat info {};
-            if (::fstatat(::dirfd(pDir.get()), strName.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
-            if (!S_ISDIR(info.st_mode) || !FirstVisit(info)) continue;
-            queue.push_back({folder.m_strPath + "/" + strName, folder.m_strPath, folder.m_nDepth + 1});
+            const std::string strPath = JoinPath(folder.m_strPath, strName);
+            if (FirstVisit(strPath)) queue.push_back({strPath, folder.m_strPath, folder.m_nDepth + 1});
         }
     }
 
@@ -117,17 +110,12 @@ private:
     }
 
     std::chrono::steady_clock::time_point m_deadline;
-    std::set<std::pair<dev_t, ino_t>> m_setVisited;
+    std::set<CFileIdentity> m_setVisited;
     std::map<std::string, int> m_mapModules;
     std::vector<std::string> m_arrRootsInOrder;
 };
 
 }  // namespace
-
-CSearchEnvironment CSearchEnvironment::FromProcess() {
-    return {EnvironmentValue("HOME"), EnvironmentValue("WINEPREFIX"), EnvironmentValue("XDG_DATA_HOME"),
-            EnvironmentValue("XDG_DATA_DIRS")};
-}
 
 std::vector<std::string> ModuleRootSearchPlaces(const CSearchEnvironment& environment) {
     std::vector<std::string> arrPlaces;
@@ -162,8 +150,24 @@ std::string FindModuleRoot(const std::vector<std::string>& arrPlaces, std::chron
     return search.BestRoot();
 }
 
-std::string FindDefaultModuleRoot() {
-    return FindModuleRoot(ModuleRootSearchPlaces(CSearchEnvironment::FromProcess()));
+std::vector<std::string> WindowsModuleRootSearchPlaces(const std::string& strProgramFolder,
+                                                       const std::vector<std::string>& arrKnownFolders) {
+    std::vector<std::string> arrPlaces;
+    // The nearest folder named as the host's, the program's own or one above it.
+    for (std::size_t end = strProgramFolder.size(); end > 0;) {
+        const std::size_t separator = strProgramFolder.find_last_of("\\/", end - 1);
+        const std::size_t start = separator == std::string::npos ? 0 : separator + 1;
+        if (IsHostFolderName(std::string_view(strProgramFolder).substr(start, end - start))) {
+            arrPlaces.push_back(strProgramFolder.substr(0, end));
+            break;
+        }
+        if (separator == std::string::npos) break;
+        end = separator;
+    }
+    for (const std::string& strFolder : arrKnownFolders) {
+        if (!strFolder.empty()) arrPlaces.push_back(strFolder + "\\" + std::string(kHostFolderName));
+    }
+    return arrPlaces;
 }
 
 }  // namespace sorvanta

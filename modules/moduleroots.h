@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sorvanta {
@@ -39,7 +40,19 @@ std::vector<std::string> ModuleRootSearchPlaces(const CSearchEnvironment& enviro
 std::string FindModuleRoot(const std::vector<std::string>& arrPlaces,
                            std::chrono::steady_clock::duration budget = kRootSearchTime);
 
-// FindModuleRoot over the places of this process's environment.
+// The name of the host's own folder, as it installs itself on Windows.
+inline constexpr std::string_view kHostFolderName = "Orvanel";
+
+// The places on Windows, in the order searched: the host's folder that holds
+// this program (its own folder or the nearest one above it with the host's
+// folder's name, letter case ignored), then the host's folder in each known
+// folder given and set (%ProgramFiles%, %ProgramFiles(x86)%, %LOCALAPPDATA%,
+// %APPDATA%).
+std::vector<std::string> WindowsModuleRootSearchPlaces(const std::string& strProgramFolder,
+                                                       const std::vector<std::string>& arrKnownFolders);
+
+// FindModuleRoot over the places of this process's environment (on Windows,
+// the places above).
 std::string FindDefaultModuleRoot();
 
 }  // namespace sorvanta

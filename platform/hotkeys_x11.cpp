@@ -39,6 +39,7 @@ unsigned X11Modifiers(unsigned nModifiers) {
     if (nModifiers & kModAlt) mask |= Mod1Mask;
     if (nModifiers & kModControl) mask |= ControlMask;
     if (nModifiers & kModWin) mask |= Mod4Mask;
+    if (nModifiers & kModShift) mask |= ShiftMask;
     return mask;
 }
 
@@ -90,22 +91,24 @@ public:
             return false;
         }
         const CGrab grab{keycode, X11Modifiers(nModifiers)};
-
-        XSync(m_pDisplay, False);
-        g_bGrabFailed = false;
-        XErrorHandler previous = XSetErrorHandler(RecordGrabError);
-        for (unsigned lock : kLockVariants) {
-            XGrabKey(m_pDisplay, grab.keycode, grab.modifiers | lock, m_root, True, GrabModeAsync, GrabModeAsync);
-        }
-        XSync(m_pDisplay, False);
-        XSetErrorHandler(previous);
-        if (g_bGrabFailed) {
-            Ungrab(grab);  // keep no half-registered hot key
+        if (!Grab(grab)) {
             qCWarning(lcSorvanta, "hot key %d: another program holds the combination", nId);
             return false;
         }
         m_grabs[nId] = grab;
         return true;
+    }
+
+    HotkeyStatus Probe(int nId, unsigned nModifiers, char chKey) override {
+        const KeyCode keycode = KeyOfCharacter(m_pDisplay, chKey);
+        if (keycode == 0) return HotkeyStatus::NoKey;
+        const CGrab grab{keycode, X11Modifiers(nModifiers)};
+        const auto held = m_grabs.find(nId);
+        if (held != m_grabs.end() && held->second.keycode == grab.keycode && held->second.modifiers == grab.modifiers)
+            return HotkeyStatus::Available;
+        if (!Grab(grab)) return HotkeyStatus::Taken;
+        Ungrab(grab);
+        return HotkeyStatus::Available;
     }
 
     void UnregisterHotKey(int nId) override {
@@ -122,6 +125,7 @@ public:
         const auto* pKey = reinterpret_cast<const xcb_key_press_event_t*>(pEvent);
         for (const auto& [nId, grab] : m_grabs) {
             if (pKey->detail == grab.keycode && (pKey->state & kRelevantMask) == grab.modifiers) {
+                qCDebug(lcSorvanta, "hot key %d pressed at %u", nId, pKey->time);
                 emit HotKeyPressed(nId);
                 return true;
             }
@@ -134,6 +138,21 @@ private:
         KeyCode keycode;
         unsigned modifiers;
     };
+
+    // Grabs every lock variant of the combination; none when another program
+    // holds one of them.
+    bool Grab(const CGrab& grab) {
+        XSync(m_pDisplay, False);
+        g_bGrabFailed = false;
+        XErrorHandler previous = XSetErrorHandler(RecordGrabError);
+        for (unsigned lock : kLockVariants) {
+            XGrabKey(m_pDisplay, grab.keycode, grab.modifiers | lock, m_root, True, GrabModeAsync, GrabModeAsync);
+        }
+        XSync(m_pDisplay, False);
+        XSetErrorHandler(previous);
+        if (g_bGrabFailed) Ungrab(grab);  // keep no half-registered hot key
+        return !g_bGrabFailed;
+    }
 
     void Ungrab(const CGrab& grab) {
         for (unsigned lock : kLockVariants) XUngrabKey(m_pDisplay, grab.keycode, grab.modifiers | lock, m_root);

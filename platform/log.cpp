@@ -1,3 +1,5 @@
 #include "platform/log.h"
 
-Q_LOGGING_CATEGORY(lcSorvanta, "sorvanta")
+// Debug messages (hot keys as they come) only when asked for:
+// QT_LOGGING_RULES=sorvanta.debug=true.
+Q_LOGGING_CATEGORY(lcSorvanta, "sorvanta", QtInfoMsg)

@@ -14,16 +14,6 @@ namespace sorvanta {
 
 namespace {
 
-// Each request is one line on the socket.
-struct CRequestLine {
-    CInstanceRequest request;
-    const char* pLine;
-};
-constexpr CRequestLine kRequestLines[] = {
-    {CInstanceRequest::Show, "restore"},
-    {CInstanceRequest::HotKeyLaunch, "hotkey 1"},
-    {CInstanceRequest::HotKeyRestore, "hotkey 2"},
-};
 constexpr int kWaitMs = 1000;
 
 QString RuntimeFolder() {
@@ -108,22 +98,21 @@ bool CSingleInstance::Send(CInstanceRequest request) {
     socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
     socket.connectToServer(m_strSocket);
     if (!socket.waitForConnected(kWaitMs) || !IsSameUser(socket.socketDescriptor())) return false;
-    for (const CRequestLine& line : kRequestLines) {
-        if (line.request == request) socket.write(QByteArray(line.pLine) + '\n');
-    }
+    // Each request is one line on the socket.
+    const std::string_view line = RequestLine(request);
+    socket.write(QByteArray(line.data(), static_cast<qsizetype>(line.size())) + '\n');
     const bool bSent = socket.waitForBytesWritten(kWaitMs);
     socket.waitForDisconnected(kWaitMs);  // the program closes the connection once it has read the request
     return bSent;
 }
 
 void CSingleInstance::OnRequest(const QByteArray& line) {
-    for (const CRequestLine& entry : kRequestLines) {
-        if (line != entry.pLine) continue;
-        switch (entry.request) {
-            case CInstanceRequest::Show: emit RestoreRequested(); break;
-            case CInstanceRequest::HotKeyLaunch: emit HotKeyRequested(kHotkeyLaunch); break;
-            case CInstanceRequest::HotKeyRestore: emit HotKeyRequested(kHotkeyRestore); break;
-        }
+    const std::optional<CInstanceRequest> request = RequestOfLine(line.toStdString());
+    if (!request) return;
+    switch (*request) {
+        case CInstanceRequest::Show: emit RestoreRequested(); break;
+        case CInstanceRequest::HotKeyLaunch: emit HotKeyRequested(kHotkeyLaunch); break;
+        case CInstanceRequest::HotKeyRestore: emit HotKeyRequested(kHotkeyRestore); break;
     }
 }
 

@@ -10,15 +10,9 @@
 #include <QString>
 
 #include "platform/runlock.h"
+#include "session/startrequest.h"
 
 namespace sorvanta {
-
-// What a later start asks of the program that runs.
-enum class CInstanceRequest {
-    Show,           // show, restore and activate the window
-    HotKeyLaunch,   // what hot key 1 does: start the host
-    HotKeyRestore,  // what hot key 2 does: restore the window
-};
 
 class CSingleInstance : public QObject {
     Q_OBJECT

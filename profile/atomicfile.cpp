@@ -1,119 +1,41 @@
+// What replacing a file whole does alike on every system: following a link
+// to its file and clearing away what writes cut off left behind.
 #include "profile/atomicfile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <chrono>
-#include <cstring>
-#include <filesystem>
-#include <optional>
+
+#include "text/filesystem.h"
 
 namespace sorvanta {
 
 namespace {
 
-constexpr std::string_view kNewFileMark = ".new-";
-constexpr std::string_view kUniqueTail = "XXXXXX";
 constexpr auto kUnfinishedAge = std::chrono::minutes(1);
-
-std::string Describe(const std::string& strStep, int nError) {
-    return strStep + ": " + std::strerror(nError);
-}
-
-CFileWrite Failure(std::string strFailure) {
-    return {false, std::move(strFailure)};
-}
-
-// The file a symbolic link names, or the path itself, made absolute.
-std::filesystem::path FollowedPath(const std::string& strPath) {
-    std::error_code error;
-    const std::filesystem::path target = std::filesystem::canonical(strPath, error);
-    return error ? std::filesystem::absolute(strPath, error) : target;
-}
-
-// Whether the file's permissions let this user write it; a file without any
-// write permission counts as read-only for the superuser too.
-bool MayBeWritten(const std::filesystem::path& file, const struct stat& info) {
-    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && ::access(file.c_str(), W_OK) == 0;
-}
-
-bool WriteAll(int fd, std::string_view contents) {
-    while (!contents.empty()) {
-        const ssize_t written = ::write(fd, contents.data(), contents.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written == 0) errno = EIO;
-        if (written <= 0) return false;
-        contents.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// Fills, flushes and closes the new file: what failed, or "" when all went well.
-std::string FillAndClose(int fd, std::optional<mode_t> mode, std::string_view contents) {
-    std::string strFailure;
-    if (mode && ::fchmod(fd, *mode) != 0) {
-        strFailure = Describe("setting the new file's permissions", errno);
-    } else if (!WriteAll(fd, contents)) {
-        strFailure = Describe("writing the new file", errno);
-    } else if (::fsync(fd) != 0) {
-        strFailure = Describe("flushing the new file to the disk", errno);
-    }
-    if (::close(fd) != 0 && strFailure.empty()) strFailure = Describe("closing the new file", errno);
-    return strFailure;
-}
 
 }  // namespace
 
-CFileWrite WriteFileAtomically(const std::string& strPath, std::string_view contents) {
+std::filesystem::path FollowedPath(const std::string& strPath) {
     std::error_code error;
-    if (std::filesystem::is_symlink(strPath, error) && !std::filesystem::exists(strPath, error)) {
-        return Failure("it is a symbolic link that names no file");
-    }
-    const std::filesystem::path target = FollowedPath(strPath);
-    std::optional<mode_t> mode;
-    struct stat info {};
-    if (::stat(target.c_str(), &info) == 0) {
-        if (!S_ISREG(info.st_mode)) return Failure("it is not a regular file");
-        if (!MayBeWritten(target, info)) return Failure("the file is read-only");
-        mode = info.st_mode & 07777;
-    } else if (errno != ENOENT) {
-        return Failure(Describe("looking at the old file", errno));
-    }
-    std::filesystem::create_directories(target.parent_path(), error);
-    if (error) return Failure("creating the folder: " + error.message());
+    const std::filesystem::path path = PathFromUtf8(strPath);
+    const std::filesystem::path target = std::filesystem::canonical(path, error);
+    return error ? std::filesystem::absolute(path, error) : target;
+}
 
-    std::string strTemporary = target.string() + std::string(kNewFileMark) + std::string(kUniqueTail);
-    const int fd = ::mkostemp(strTemporary.data(), O_CLOEXEC);
-    if (fd < 0) return Failure(Describe("creating the new file", errno));
-    std::string strFailure = FillAndClose(fd, mode, contents);
-    if (strFailure.empty() && ::rename(strTemporary.c_str(), target.c_str()) != 0) {
-        strFailure = Describe("renaming the new file over the old one", errno);
-    }
-    if (!strFailure.empty()) {
-        ::unlink(strTemporary.c_str());
-        return Failure(std::move(strFailure));
-    }
-    // The rename is done; writing the folder to the disk only makes it last
-    // through a power failure sooner, so its failure is not the file's.
-    const int folder = ::open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
-    return {true, {}};
+bool IsDanglingLink(const std::string& strPath) {
+    std::error_code error;
+    const std::filesystem::path path = PathFromUtf8(strPath);
+    return std::filesystem::is_symlink(path, error) && !std::filesystem::exists(path, error);
 }
 
 void RemoveUnfinishedWrites(const std::string& strPath) {
     const std::filesystem::path target = FollowedPath(strPath);
-    const std::string strPrefix = target.filename().string() + std::string(kNewFileMark);
+    const std::string strPrefix = Utf8FromPath(target.filename()) + std::string(kNewFileMark);
     const auto cutoff = std::filesystem::file_time_type::clock::now() - kUnfinishedAge;
     std::error_code error;
     for (std::filesystem::directory_iterator it(target.parent_path(), error), end; !error && it != end;
          it.increment(error)) {
-        const std::string strName = it->path().filename().string();
-        if (strName.size() != strPrefix.size() + kUniqueTail.size() || !strName.starts_with(strPrefix)) continue;
+        const std::string strName = Utf8FromPath(it->path().filename());
+        if (strName.size() != strPrefix.size() + kUniqueTailLength || !strName.starts_with(strPrefix)) continue;
         std::error_code ignored;
         if (it->is_regular_file(ignored) && it->last_write_time(ignored) < cutoff) {
             std::filesystem::remove(it->path(), ignored);

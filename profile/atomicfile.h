@@ -2,10 +2,17 @@
 // contents or the new ones, whole: never a part of either.
 #pragma once
 
+#include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace sorvanta {
+
+// A new file is written beside the old one as "<name>" + kNewFileMark and
+// kUniqueTailLength characters that make its name unique.
+inline constexpr std::string_view kNewFileMark = ".new-";
+inline constexpr std::size_t kUniqueTailLength = 6;
 
 struct CFileWrite {
     bool m_bWritten = false;
@@ -26,5 +33,11 @@ CFileWrite WriteFileAtomically(const std::string& strPath, std::string_view cont
 // beside it ("<name>.new-XXXXXX"), once they are a minute old: by then no
 // write of them is under way.
 void RemoveUnfinishedWrites(const std::string& strPath);
+
+// Whether `strPath` is a symbolic link that names no file.
+bool IsDanglingLink(const std::string& strPath);
+
+// The file a symbolic link names, or the path itself, made absolute.
+std::filesystem::path FollowedPath(const std::string& strPath);
 
 }  // namespace sorvanta

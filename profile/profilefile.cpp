@@ -1,15 +1,11 @@
 #include "profile/profilefile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <string>
 
 #include "text/filereading.h"
+#include "text/filesystem.h"
 
 namespace sorvanta {
 
@@ -19,10 +15,11 @@ constexpr int kMaxAsideAttempts = 100;
 
 std::string LocalTimeStamp() {
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    // The standard library's own buffer: the profile is kept aside by one
+    // thread, and nothing else of the program asks for the local time.
+    const std::tm* pLocal = std::localtime(&now);
+    char stamp[32] = "";
+    if (pLocal != nullptr) std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", pLocal);
     return stamp;
 }
 
@@ -41,15 +38,16 @@ std::string ProfilePathOf(std::string_view application) {
 }
 
 CProfileFile ReadProfileFile(const std::string& strPath) {
-    struct stat info {};
-    if (::stat(strPath.c_str(), &info) != 0) {
-        return {errno == ENOENT ? ProfileFileState::Missing : ProfileFileState::Unreadable, {}};
+    switch (KindOfPath(strPath)) {
+        case PathKind::File: break;
+        case PathKind::Missing: return {ProfileFileState::Missing, {}};
+        case PathKind::Unreadable: return {ProfileFileState::Unreadable, {}};
+        default: return {ProfileFileState::NotRegular, {}};
     }
-    if (!S_ISREG(info.st_mode)) return {ProfileFileState::NotRegular, {}};
-    if (static_cast<std::size_t>(info.st_size) > kMaxProfileSize) return {ProfileFileState::Broken, {}};
-    // Read without blocking: what stands at the name may have changed since.
+    // Read as a regular file only: what stands at the name may have changed since.
     const std::optional<CFileBytes> content = ReadWholeFile(strPath);
     if (!content) return {ProfileFileState::Unreadable, {}};
+    if (content->View().size() > kMaxProfileSize) return {ProfileFileState::Broken, {}};
     std::optional<CProfile> profile = CProfile::Parse(content->View());
     if (!profile) return {ProfileFileState::Broken, {}};
     return {ProfileFileState::Read, std::move(*profile)};
@@ -69,8 +67,9 @@ std::string KeepProfileAside(const std::string& strPath) {
     for (int nAttempt = 0; nAttempt < kMaxAsideAttempts; ++nAttempt) {
         const std::string strAside = nAttempt == 0 ? strBase : strBase + '-' + std::to_string(nAttempt);
         // Never over another file kept aside before.
-        if (::renameat2(AT_FDCWD, strPath.c_str(), AT_FDCWD, strAside.c_str(), RENAME_NOREPLACE) == 0) return strAside;
-        if (errno != EEXIST) break;
+        const RenameResult result = RenameWithoutReplacing(strPath, strAside);
+        if (result == RenameResult::Renamed) return strAside;
+        if (result == RenameResult::Failed) break;
     }
     return {};
 }

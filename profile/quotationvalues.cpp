@@ -11,6 +11,8 @@ constexpr std::string_view kFormat = "Format";
 constexpr std::string_view kVerseNumbers = "VerseNumbers";
 constexpr std::string_view kJoinLines = "JoinLines";
 constexpr std::string_view kHtml = "Html";
+constexpr std::string_view kKeepStrong = "KeepStrong";
+constexpr std::string_view kPasteIntoDocument = "PasteIntoDocument";
 constexpr std::string_view kHistoryGroup = "History";
 
 // A switch is "0" or "1"; anything else keeps the default.
@@ -37,6 +39,8 @@ CQuotationValues LoadQuotationValues(const CProfile& profile) {
     values.m_style.m_bVerseNumbers = SwitchValue(*pGroup, kVerseNumbers, values.m_style.m_bVerseNumbers);
     values.m_style.m_bJoinLines = SwitchValue(*pGroup, kJoinLines, values.m_style.m_bJoinLines);
     values.m_bHtml = SwitchValue(*pGroup, kHtml, values.m_bHtml != 0) ? 1 : 0;
+    values.m_passage.m_bKeepStrongNumbers = SwitchValue(*pGroup, kKeepStrong, values.m_passage.m_bKeepStrongNumbers);
+    values.m_bPasteIntoDocument = SwitchValue(*pGroup, kPasteIntoDocument, values.m_bPasteIntoDocument != 0) ? 1 : 0;
     return values;
 }
 
@@ -45,13 +49,19 @@ void StoreQuotationValues(CProfile& profile, const CQuotationValues& values) {
     const CQuotationValues defaults;
     const bool bDefault = values.m_bHtml == defaults.m_bHtml && values.m_style.m_format == defaults.m_style.m_format &&
                           values.m_style.m_bVerseNumbers == defaults.m_style.m_bVerseNumbers &&
-                          values.m_style.m_bJoinLines == defaults.m_style.m_bJoinLines;
+                          values.m_style.m_bJoinLines == defaults.m_style.m_bJoinLines &&
+                          values.m_passage.m_bKeepStrongNumbers == defaults.m_passage.m_bKeepStrongNumbers &&
+                          values.m_bPasteIntoDocument == defaults.m_bPasteIntoDocument;
     if (bDefault && profile.FindGroup(kQuotationGroup) == nullptr) return;
     CProfileGroup& group = profile.Group(kQuotationGroup);
     group.SetValue(kFormat, std::string(CitationFormatName(values.m_style.m_format)));
     group.SetValue(kVerseNumbers, SwitchText(values.m_style.m_bVerseNumbers));
     group.SetValue(kJoinLines, SwitchText(values.m_style.m_bJoinLines));
     group.SetValue(kHtml, SwitchText(values.m_bHtml != 0));
+    if (values.m_passage.m_bKeepStrongNumbers || group.Value(kKeepStrong)) {
+        group.SetValue(kKeepStrong, SwitchText(values.m_passage.m_bKeepStrongNumbers));
+    }
+    group.SetValue(kPasteIntoDocument, SwitchText(values.m_bPasteIntoDocument != 0));
 }
 
 std::vector<std::string> LoadHistory(const CProfile& profile) {

@@ -1,5 +1,6 @@
 // How the quotation is put together and copied (the citation format with its
-// two switches, and whether the clipboard also gets an HTML copy), kept in
+// two switches, whether the clipboard also gets an HTML copy, and whether
+// Strong's numbers are kept), kept in
 // group "Quotation"; and the references typed, kept in group "History".
 #pragma once
 
@@ -14,6 +15,10 @@ namespace sorvanta {
 struct CQuotationValues {
     CCitationStyle m_style;  // by default the quotation exactly as looked up
     int m_bHtml = 1;
+    CPassageOptions m_passage;  // Strong's numbers kept or left out
+    // After a copy, the quotation is pasted into the window that was active
+    // when the window was called up.
+    int m_bPasteIntoDocument = 0;
 };
 
 // At most this many references are kept, the newest. A reference of more

@@ -1,5 +1,8 @@
 #include "settings/settingsdlg.h"
 
+#include <QGuiApplication>
+
+#include "session/hotkeychar.h"
 #include "settings/folderpicker.h"
 #include "settings/settingsmessages.h"
 #include "ui/messagebox.h"
@@ -7,20 +10,6 @@
 #include "ui_settingsdlg.h"
 
 namespace sorvanta {
-
-namespace {
-
-// A hot-key character as a field's text, and back: the character 0 is an
-// empty field, and a field's first byte is its character.
-std::string HotkeyText(char ch) {
-    return ch == '\0' ? std::string() : std::string(1, ch);
-}
-
-char HotkeyChar(const std::string& strText) {
-    return strText.empty() ? '\0' : strText.front();
-}
-
-}  // namespace
 
 CSettingsDlg::CSettingsDlg(const CSettingsValues& ownerValues, const CQuotationValues& quotation, QWidget* pParent)
     : CDialog(pParent),
@@ -32,6 +21,8 @@ CSettingsDlg::CSettingsDlg(const CSettingsValues& ownerValues, const CQuotationV
     connect(m_pUi->buttonSave, &QPushButton::clicked, this, &CSettingsDlg::accept);
     connect(m_pUi->buttonCancel, &QPushButton::clicked, this, &CSettingsDlg::reject);
     connect(m_pUi->buttonBrowse, &QPushButton::clicked, this, &CSettingsDlg::OnBrowse);
+    for (QLineEdit* pField : {m_pUi->editHotkeyLaunch, m_pUi->editHotkeyRestore})
+        connect(pField, &QLineEdit::textChanged, this, &CSettingsDlg::ShowHotkeyStatus);
 }
 
 CSettingsDlg::~CSettingsDlg() = default;
@@ -43,8 +34,26 @@ bool CSettingsDlg::OnInitDialog() {
     m_strHotkeyLaunch = HotkeyText(m_ownerValues.m_chHotkeyLaunch);
     m_strHotkeyRestore = HotkeyText(m_ownerValues.m_chHotkeyRestore);
     UpdateData(false);
+    if (!m_bDocumentPasteAvailable) {
+        m_pUi->checkPasteIntoDocument->setEnabled(false);
+        m_pUi->checkPasteIntoDocument->setToolTip(
+            DocumentPasteUnavailableMessage(QGuiApplication::platformName().startsWith(QLatin1String("wayland"))));
+    }
+    ShowHotkeyStatus();
     m_pUi->buttonSave->setFocus();
     return true;
+}
+
+void CSettingsDlg::ShowHotkeyStatus() {
+    const std::pair<QLineEdit*, QLabel*> fields[] = {{m_pUi->editHotkeyLaunch, m_pUi->labelLaunchStatus},
+                                                     {m_pUi->editHotkeyRestore, m_pUi->labelRestoreStatus}};
+    int nId = kHotkeyLaunch;
+    for (const auto& [pField, pLabel] : fields) {
+        const std::string strText = FromQString(pField->text());
+        const bool bProbe = m_probeHotkey && strText.size() == 1;
+        pLabel->setText(bProbe ? HotkeyStatusText(m_probeHotkey(nId, strText.front())) : QString());
+        nId = kHotkeyRestore;
+    }
 }
 
 bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
@@ -58,11 +67,13 @@ bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
         m_pUi->checkVerseNumbers->setChecked(m_quotation.m_style.m_bVerseNumbers);
         m_pUi->checkJoinLines->setChecked(m_quotation.m_style.m_bJoinLines);
         m_pUi->checkHtml->setChecked(m_quotation.m_bHtml != 0);
+        m_pUi->checkKeepStrong->setChecked(m_quotation.m_passage.m_bKeepStrongNumbers);
+        m_pUi->checkPasteIntoDocument->setChecked(m_quotation.m_bPasteIntoDocument != 0);
         return true;
     }
     for (QLineEdit* pField : {m_pUi->editHotkeyLaunch, m_pUi->editHotkeyRestore}) {
         if (pField->text().size() > 1) {
-            AfxMessageBox(OneCharacterMessage());
+            AfxMessageBox(ToQString(HotkeyFieldTooLongMessage()));
             pField->setFocus();
             pField->selectAll();
             return false;
@@ -77,6 +88,8 @@ bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
     m_quotation.m_style.m_bVerseNumbers = m_pUi->checkVerseNumbers->isChecked();
     m_quotation.m_style.m_bJoinLines = m_pUi->checkJoinLines->isChecked();
     m_quotation.m_bHtml = m_pUi->checkHtml->isChecked() ? 1 : 0;
+    m_quotation.m_passage.m_bKeepStrongNumbers = m_pUi->checkKeepStrong->isChecked();
+    m_quotation.m_bPasteIntoDocument = m_pUi->checkPasteIntoDocument->isChecked() ? 1 : 0;
     return true;
 }
 

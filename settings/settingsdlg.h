@@ -3,10 +3,13 @@
 // values chosen.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "platform/hotkeys.h"
 #include "profile/quotationvalues.h"
+#include "profile/settingsvalues.h"
 #include "settings/settingsstore.h"
 #include "ui/dialog.h"
 
@@ -30,6 +33,11 @@ public:
     std::string m_strHotkeyLaunch;   // at most one code page 1251 character
     std::string m_strHotkeyRestore;  // at most one code page 1251 character
     CQuotationValues m_quotation;    // the controls below the five settings
+    // Set by the owner before the dialog opens: whether hot key `nId` with
+    // the character could be had (beside each field, while it is typed), and
+    // whether the quotation can be pasted into other programs' windows here.
+    std::function<HotkeyStatus(int nId, char ch)> m_probeHotkey;
+    bool m_bDocumentPasteAvailable = false;
 
     // Moves the values between the members and the controls; taking them out
     // refuses a hot-key field of more than one character (with a message).
@@ -45,6 +53,7 @@ public slots:
 
 private:
     bool OnInitDialog() override;
+    void ShowHotkeyStatus();
 
     std::unique_ptr<Ui::CSettingsDlg> m_pUi;
     CSettingsValues m_ownerValues;

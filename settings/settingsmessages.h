@@ -3,21 +3,32 @@
 
 #include <QString>
 
-namespace sorvanta {
+#include "platform/hotkeys.h"
 
-// A hot-key field holds more than one character; the dialog stays open.
-inline QString OneCharacterMessage() {
-    return QStringLiteral("Введите не более одного символа.");
-}
+namespace sorvanta {
 
 // The folder typed into the folder picker's path line is none.
 inline QString FolderNotFoundMessage(const QString& folder) {
     return QStringLiteral("Папка «%1» не найдена.").arg(folder);
 }
 
-// The settings accepted with "Записать" hold only until the program ends.
-inline QString SettingsNotSavedMessage(const QString& profilePath) {
-    return QStringLiteral("Не удалось сохранить настройки в «%1».").arg(profilePath);
+// Why a hot key cannot be had, shown beside its field ("" when it can).
+inline QString HotkeyStatusText(HotkeyStatus status) {
+    switch (status) {
+        case HotkeyStatus::Taken: return QStringLiteral("Занято другой программой");
+        case HotkeyStatus::NoKey: return QStringLiteral("Нет такой клавиши");
+        default: return QString();
+    }
+}
+
+// Why "Вставлять цитату в документ" cannot be switched on here.
+inline QString DocumentPasteUnavailableMessage(bool bWayland) {
+    return bWayland ? QStringLiteral(
+                          "В сеансе Wayland окна других программ недоступны: цитата остаётся в буфере "
+                          "обмена, вставьте её сами (Ctrl+V).")
+                    : QStringLiteral(
+                          "Здесь нельзя вставлять в окна других программ (нет расширения XTest): "
+                          "цитата остаётся в буфере обмена.");
 }
 
 }  // namespace sorvanta

@@ -28,7 +28,7 @@ std::string Cp1251ToUtf8(std::string_view cp1251);
 // forms, surrogates and codes beyond U+10FFFF included.
 std::string Utf8ToCp1251(std::string_view utf8);
 
-// Appends the UTF-8 form of a character of the Basic Multilingual Plane.
+// Appends the UTF-8 form of a character (up to U+10FFFF).
 void AppendUtf8(std::string& out, char32_t code);
 
 }  // namespace sorvanta

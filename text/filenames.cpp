@@ -1,13 +1,10 @@
 #include "text/filenames.h"
 
-#include <dirent.h>
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <memory>
 
 #include "text/bytestring.h"
 #include "text/codec.h"
+#include "text/filesystem.h"
 
 namespace sorvanta {
 
@@ -31,14 +28,21 @@ bool HasKey(std::string_view entry, const std::string& strWanted) {
     return true;
 }
 
-struct CDirCloser {
-    void operator()(DIR* pDir) const { ::closedir(pDir); }
-};
+// Where the last component of a path starts.
+std::size_t NameStart(std::string_view strPath) {
+    const std::size_t separator = strPath.find_last_of(kPathSeparators);
+    return separator == std::string_view::npos ? 0 : separator + 1;
+}
+
+// A name in a folder; "" is the current folder.
+std::string PathInFolder(const std::string& strFolder, std::string_view name) {
+    return strFolder.empty() ? std::string(name) : JoinPath(strFolder, name);
+}
 
 // The path with its last component in small letters; the path itself when
 // the name has characters that code page 1251 lacks.
 std::string WithSmallLetters(const std::string& strPath) {
-    const std::size_t nameStart = strPath.rfind('/') + 1;  // 0 when there is no separator
+    const std::size_t nameStart = NameStart(strPath);
     const std::string_view name = std::string_view(strPath).substr(nameStart);
     const std::string strName = Utf8ToCp1251(name);
     if (Cp1251ToUtf8(strName) != name) return strPath;
@@ -48,17 +52,16 @@ std::string WithSmallLetters(const std::string& strPath) {
 // The path whose last component is the first directory entry, in byte order,
 // with the same name upper-cased; nothing when there is none.
 std::optional<std::string> FindEntryNoCase(const std::string& strPath) {
-    const std::size_t nameStart = strPath.rfind('/') + 1;
+    const std::size_t nameStart = NameStart(strPath);
     const std::string_view name = std::string_view(strPath).substr(nameStart);
     if (name.empty()) return std::nullopt;
-    const std::string strParent = nameStart == 0 ? std::string(".") : strPath.substr(0, nameStart);
-    const std::unique_ptr<DIR, CDirCloser> pDir(::opendir(strParent.c_str()));
-    if (!pDir) return std::nullopt;
+    const std::optional<std::vector<CFolderEntry>> arrEntries = ListFolder(strPath.substr(0, nameStart));
+    if (!arrEntries) return std::nullopt;
     const std::string strWanted = NameKey(name);
     std::optional<std::string> strBest;
-    while (const dirent* pEntry = ::readdir(pDir.get())) {
-        const std::string_view entry(pEntry->d_name);
-        if (HasKey(entry, strWanted) && (!strBest || entry < *strBest)) strBest = std::string(entry);
+    for (const CFolderEntry& entry : *arrEntries) {
+        const std::string& strName = entry.m_strName;
+        if (HasKey(strName, strWanted) && (!strBest || strName < *strBest)) strBest = strName;
     }
     if (!strBest) return std::nullopt;
     return strPath.substr(0, nameStart) + *strBest;
@@ -67,22 +70,22 @@ std::optional<std::string> FindEntryNoCase(const std::string& strPath) {
 }  // namespace
 
 std::string FindFileNoCase(const std::string& strPath) {
-    struct stat info {};
-    if (::stat(strPath.c_str(), &info) == 0) return strPath;
+    if (KindOfPath(strPath) != PathKind::Missing) return strPath;
     // The usual case on this platform: the file's name is in small letters.
     const std::string strSmall = WithSmallLetters(strPath);
-    if (::stat(strSmall.c_str(), &info) == 0) return strSmall;
+    if (KindOfPath(strSmall) != PathKind::Missing) return strSmall;
     return FindEntryNoCase(strPath).value_or(strPath);
 }
 
 CFolderFiles::CFolderFiles(const std::string& strFolder) {
-    const std::unique_ptr<DIR, CDirCloser> pDir(::opendir(strFolder.empty() ? "." : strFolder.c_str()));
-    if (!pDir) return;
-    while (const dirent* pEntry = ::readdir(pDir.get())) {
-        struct stat info {};
-        if (::fstatat(::dirfd(pDir.get()), pEntry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode)) {
-            m_keys.insert(NameKey(pEntry->d_name));
-        }
+    const std::optional<std::vector<CFolderEntry>> arrEntries = ListFolder(strFolder);
+    if (!arrEntries) return;
+    for (const CFolderEntry& entry : *arrEntries) {
+        // A link counts when it leads to a regular file.
+        const bool bFile =
+            entry.m_kind == PathKind::File ||
+            (entry.m_kind == PathKind::Link && KindOfPath(PathInFolder(strFolder, entry.m_strName)) == PathKind::File);
+        if (bFile) m_keys.insert(NameKey(entry.m_strName));
     }
 }
 

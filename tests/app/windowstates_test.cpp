@@ -81,64 +81,48 @@ private slots:
         QVERIFY(dlg.TrayIcon() == nullptr);
     }
 
-    void HotkeysRestoreAndAreRegisteredAgainInPairs() {
+    void TheRestoreHotkeyShowsTheWindow() {
         CWindowUnderTest window = OpenWindow();
-        CQuoteDlg& dlg = *window.m_pDlg;
-        dlg.hide();
-        window.m_pHotkeys->Press(kHotkeyRestore);
-        QVERIFY(dlg.isVisible());
-        window.m_pHotkeys->Press(kHotkeyRestore);  // already shown: stays shown
-        QVERIFY(dlg.isVisible() && !dlg.isMinimized());
-        window.m_pHotkeys->m_arrCalls.clear();
-        dlg.RegisterHotkeys();
-        QCOMPARE(window.m_pHotkeys->m_arrCalls,
-                 (std::vector<std::string>{"unregister 1", "register 1", "unregister 2", "register 2"}));
+        window.m_pDlg->hide();
+        for (int nPress = 0; nPress < 2; ++nPress) {  // when shown already, it stays shown
+            window.m_pHotkeys->Press(kHotkeyRestore);
+            QVERIFY(window.m_pDlg->isVisible() && !window.m_pDlg->isMinimized());
+        }
     }
 
-    void CaptionButtonHitRectangleIsStrict() {
+    // A press strictly inside the button's edges hides the window.
+    void ThePressOnTheCaptionButton() {
         CWindowUnderTest window = OpenWindow();
-        const CQuoteDlg& dlg = *window.m_pDlg;
+        CQuoteDlg& dlg = *window.m_pDlg;
         const int w = dlg.width();
         const std::pair<QPoint, bool> cases[] = {
             {{w - 18, 6}, true},  {{w - 6, 18}, true},  {{w - 12, 17}, true},  {{w - 19, 10}, false},
             {{w - 5, 10}, false}, {{w - 12, 5}, false}, {{w - 12, 19}, false},
         };
         for (const auto& [pos, bOn] : cases) QCOMPARE(dlg.IsOnCaptionButton(pos), bOn);
+        for (const QPoint& pos : {QPoint(w - 19, 10), QPoint(w - 18, 6)}) {  // just outside, then inside
+            QTest::mouseClick(&dlg, Qt::LeftButton, {}, pos);
+            SettleEvents();
+            QCOMPARE(dlg.isHidden(), pos.x() == w - 18);
+        }
+        QCOMPARE(dlg.result(), 0);
     }
 
-    void CaptionPictureIsTheRaisedButtonWithABar() {
+    // The raised button with a bar: W white, L light and D dark grey, B black.
+    void CaptionPicture() {
+        const char* const rows[] = {
+            "WWWWWWWWWWWWWW", "WLLLLLLLLLLLLD", "WLLLLLLLLLLLLD", "WLLLLLLLLLLLLD", "WLLLLLLLLLLLLD", "WLLLLLLLLLLLLD",
+            "WLLLLLLLLLLLLD", "WLLLLLLLLLLLLD", "WLLBBBBBBLLLLD", "WLLBBBBBBLLLLD", "WLLLLLLLLLLLLD", "DDDDDDDDDDDDDD",
+        };
+        const QMap<QRgb, char> letters{
+            {qRgb(255, 255, 255), 'W'}, {qRgb(192, 192, 192), 'L'}, {qRgb(128, 128, 128), 'D'}, {qRgb(0, 0, 0), 'B'}};
         const QImage picture = CaptionButtonPicture();
         QCOMPARE(picture.size(), QSize(14, 12));
-        const QRgb white = qRgb(255, 255, 255), light = qRgb(192, 192, 192), dark = qRgb(128, 128, 128),
-                   black = qRgb(0, 0, 0);
         for (int y = 0; y < 12; ++y) {
-            for (int x = 0; x < 14; ++x) {
-                QRgb expected = light;
-                if (y == 0)
-                    expected = white;
-                else if (y == 11)
-                    expected = dark;
-                else if (x == 0)
-                    expected = white;
-                else if (x == 13)
-                    expected = dark;
-                else if ((y == 8 || y == 9) && x >= 3 && x <= 8)
-                    expected = black;
-                QCOMPARE(picture.pixel(x, y) & 0xFFFFFF, expected & 0xFFFFFF);
-            }
+            QByteArray row;
+            for (int x = 0; x < 14; ++x) row += letters.value(picture.pixel(x, y) | 0xFF000000u, '?');
+            QCOMPARE(row, QByteArray(rows[y]));
         }
-    }
-
-    void APressOnTheCaptionButtonHidesTheWindow() {
-        CWindowUnderTest window = OpenWindow();
-        CQuoteDlg& dlg = *window.m_pDlg;
-        QTest::mouseClick(&dlg, Qt::LeftButton, {}, QPoint(dlg.width() - 19, 10));  // just outside
-        SettleEvents();
-        QVERIFY(dlg.isVisible());
-        QTest::mouseClick(&dlg, Qt::LeftButton, {}, QPoint(dlg.width() - 18, 6));
-        SettleEvents();
-        QVERIFY(dlg.isHidden());
-        QCOMPARE(dlg.result(), 0);
     }
 };
 

@@ -1,11 +1,16 @@
 #!/usr/bin/env python3
 """The command-line contract of sorvanta-lookup on small hand-written modules.
 
-Usage: cli_contract_test.py SORVANTA_LOOKUP DATA_DIR
+Usage: cli_contract_test.py SORVANTA_LOOKUP DATA_DIR [EMULATOR...]
+
+With an emulator (a Windows build under Wine: the command that runs it), the
+same cases give the same bytes; only where the settings live and where a first
+start looks differ, and those cases take the Windows forms.
 """
 import hashlib
 import os
 import shutil
+import subprocess
 import sys
 import tempfile
 import unittest
@@ -16,6 +21,17 @@ DATA = sys.argv[2]
 ROOT = os.path.join(DATA, "root")
 NO_BOOK = "Нету книг c таким сокращением или не выбран модуль\n"
 NOT_FOUND = "Искомый отрывок не найден\n"
+TOOL = sys.argv[1]
+EMULATOR = sys.argv[3:]
+SETTINGS_KEY = r"HKCU\Software\Sorvanta\sorvanta\Settings"
+
+
+def windows_settings(*values):
+    """Replaces the desktop program's registry settings by the given (name, type, data) values."""
+    subprocess.run(EMULATOR + ["reg.exe", "delete", r"HKCU\Software\Sorvanta", "/f"], capture_output=True)
+    for name, kind, data in values:
+        subprocess.run(EMULATOR + ["reg.exe", "add", SETTINGS_KEY, "/v", name, "/t", kind, "/d", data, "/f"],
+                       capture_output=True, check=True)
 
 
 def tree_digest(root):
@@ -40,13 +56,30 @@ class LookupContract(unittest.TestCase):
             else:
                 self.assertEqual(result.stderr.decode(), case["stderr"], case["where"])
 
+    def test_each_request_of_the_lookup_table(self):
+        """The requests to one module in one start, as a batch: a record and its messages each."""
+        streams = {"found": lambda q: (q, ""), "not-found": lambda q: ("", NOT_FOUND + (q and q + "\n")),
+                   "no-book": lambda q: ("", NO_BOOK + NOT_FOUND)}
+        batches = {}
+        for case in read_cases(DATA, "lookup.tsv"):
+            batches.setdefault((case["root"], case["module"]), []).append(case)
+        for (root, module), cases in batches.items():
+            result = run(["--directory", os.path.join(DATA, root), "--module-index", module, "--null"],
+                         "".join(case["typed"] + "\n" for case in cases).encode())
+            expected = [streams[case["outcome"]](case["quotation"]) for case in cases]
+            for case, record, (quotation, _) in zip(cases, result.stdout.decode().split("\0"), expected):
+                self.assertEqual(record, quotation, case["where"])
+            self.assertEqual((result.returncode, result.stdout.count(b"\0"), result.stderr.decode()),
+                             (int(any(messages for _, messages in expected)), len(cases),
+                              "".join(messages for _, messages in expected)), cases[0]["where"])
+
     def test_batch_mode_keeps_records_aligned(self):
         stdin = "Кн 1:1\r\n Кн 2:2 \nКн 9\n\nКн 1".encode()  # the last line without its end
         result = run(["--directory", ROOT, "--null"], stdin)
         self.assertEqual(result.returncode, 1)
         self.assertEqual(result.stdout.decode().split("\0"), [
             "Кн 1:1. Alpha", " Кн 2:2 . Epsilon", "", "", "Кн 1. Глава 1\r\n1 Alpha\r\n2 Beta\r\n3 Gamma", ""])
-        self.assertEqual(result.stderr.decode(), NOT_FOUND + NO_BOOK + NOT_FOUND)
+        self.assertEqual(result.stderr.decode(), NOT_FOUND + "В книге глав: 2.\n" + NO_BOOK + NOT_FOUND)
 
     def test_null_records_never_hold_a_nul_and_broken_utf8_reads_as_question_marks(self):
         with tempfile.TemporaryDirectory() as root:
@@ -68,9 +101,13 @@ class LookupContract(unittest.TestCase):
             self.assertEqual(len(run(["--directory", root], stdin).stdout.split(b"\n")), len(cases) + 1)
 
     def test_default_root_comes_from_the_desktop_profile_or_else_from_a_search(self):
+        if EMULATOR:
+            self.windows_default_root()
+            return
         with tempfile.TemporaryDirectory() as home:
             modules = os.path.join(home, ".wine", "drive_c", "Program Files", "Orvanel", "Modules")
             shutil.copytree(os.path.join(ROOT, "a_kn"), os.path.join(modules, "a_kn"))
+            os.symlink(home, os.path.join(home, "loop"))
             os.makedirs(os.path.join(home, ".config", "Sorvanta"))
             env = dict(os.environ, HOME=home, XDG_DATA_DIRS=os.path.join(home, "none"))
             for name in ["XDG_CONFIG_HOME", "XDG_DATA_HOME", "WINEPREFIX"]:
@@ -80,6 +117,27 @@ class LookupContract(unittest.TestCase):
                     conf.write("[Settings]\n" + profile + "ShowDlg=1\n")
                 result = run(["Кн 2:1"], env=env)
                 self.assertEqual((result.returncode, result.stdout.decode()), (0, "Кн 2:1. Delta\n"), profile)
+
+    def windows_default_root(self):
+        """The settings in the registry; with no directory there, a first start
+        finds the modules below the host's folder that holds the program."""
+        with tempfile.TemporaryDirectory() as folder:
+            host = os.path.join(folder, "ORVANEL")
+            shutil.copytree(os.path.join(ROOT, "a_kn"), os.path.join(host, "Modules", "a_kn"))
+            os.makedirs(os.path.join(host, "Sorvanta"))
+            shutil.copy(TOOL, os.path.join(host, "Sorvanta"))
+            cases = [
+                ([("Directory", "REG_SZ", ROOT)], TOOL, (0, "Кн 2:1. Delta\n")),
+                # A value of another type is no directory: a first start, which finds nothing here.
+                ([("Directory", "REG_DWORD", "1")], TOOL, (2, "")),
+                ([("ShowDlg", "REG_DWORD", "1")], os.path.join(host, "Sorvanta", os.path.basename(TOOL)),
+                 (0, "Кн 2:1. Delta\n")),
+            ]
+            for values, tool, expected in cases:
+                windows_settings(*values)
+                result = run(["Кн 2:1"], tool=tool)
+                self.assertEqual((result.returncode, result.stdout.decode()), expected, values)
+        windows_settings()
 
     def test_help_documents_the_contract(self):
         result = run(["--help"])

@@ -3,7 +3,8 @@
     scenario.py STEPS SECTION PROGRAM SAMPLES DATA [TOOL=PATH ...]
 A steps file holds sections "[name]" of lines "verb arguments" ("#" starts a comment). "desktop"
 starts a fresh desktop, ending the one before; a condition as a step waits until it holds. The
-desktop (X11 or Wayland, after the file's name) adds its own verbs."""
+desktop (X11, Wayland or Windows under Wine, after the file's name) adds its own verbs and may take
+one of these its own way."""
 import faulthandler
 import os
 import re
@@ -46,15 +47,15 @@ class Scenario:
 
     def step(self, verb, rest):
         name = verb.replace("-", "_")
-        for owner in (self, self.desktop):
+        for owner in (self.desktop, self):
             if hasattr(owner, "when_" + name):
                 return self.wait_for(lambda: getattr(owner, "when_" + name)(rest), verb + " " + rest)
             if hasattr(owner, "do_" + name):
                 return getattr(owner, "do_" + name)(rest)
         raise AssertionError("no such step: " + verb)
 
-    def wait_for(self, condition, what, timeout=10.0):
-        deadline = time.monotonic() + timeout
+    def wait_for(self, condition, what):
+        deadline = time.monotonic() + getattr(self.desktop, "patience", 10.0)
         while not condition():
             if time.monotonic() > deadline:
                 raise AssertionError("still not so: " + what)
@@ -124,10 +125,15 @@ class Scenario:
     # --- the program -----------------------------------------------------------------------------------
 
     def do_profile(self, values):
+        """profile KEY=VALUE ...: of the Settings group, or of another as GROUP/KEY=VALUE."""
+        groups = {"Settings": []}
+        for value in values.split():
+            group, _, value = value.partition("/") if "/" in value.split("=", 1)[0] else ("Settings", "", value)
+            groups.setdefault(group, []).append(value + "\n")
         folder = os.path.join(self.desktop.config, "Sorvanta")
         os.makedirs(folder, exist_ok=True)
         with open(os.path.join(folder, "sorvanta.conf"), "w", encoding="utf-8") as profile:
-            profile.write("[Settings]\n" + "".join(value + "\n" for value in values.split()))
+            profile.write("".join(f"[{group}]\n" + "".join(lines) for group, lines in groups.items()))
 
     def do_fake_host(self, _):
         """A stand-in host on the PATH that notes each start."""
@@ -146,8 +152,11 @@ class Scenario:
         # The program's errors go to a file: a pipe nobody reads could fill and stop it.
         self.app_log = os.path.join(self.desktop.home, "program.log")
         with open(self.app_log, "w") as log:
-            self.app = subprocess.Popen([self.program, *args.split()], env=self.desktop.env, stdout=subprocess.DEVNULL,
-                                        stderr=log)
+            self.app = subprocess.Popen([*self.command(), *args.split()], env=self.desktop.env,
+                                        stdout=subprocess.DEVNULL, stderr=log)
+
+    def command(self):
+        return getattr(self.desktop, "command", lambda program: [program])(self.program)
 
     def do_start(self, _):
         self.do_launch("")
@@ -156,7 +165,7 @@ class Scenario:
     def do_run(self, rest):
         """Another start of the program to its end: run [ARGS] -> CODE."""
         args, code = rest.split("->")
-        ended = subprocess.run([self.program, *args.split()], env=self.desktop.env, capture_output=True, timeout=30)
+        ended = subprocess.run([*self.command(), *args.split()], env=self.desktop.env, capture_output=True, timeout=60)
         assert ended.returncode == int(code), ended
 
     def do_signal(self, name):
@@ -230,6 +239,8 @@ def main():
     faulthandler.dump_traceback_later(240, exit=True)  # a step that hangs shows where
     if os.path.basename(steps).startswith("wayland"):
         from wayland import WaylandDesktop as desktop
+    elif os.path.basename(steps).startswith("windows"):
+        from wine import WineDesktop as desktop
     else:
         from x11 import X11Desktop as desktop
     Scenario(desktop, program, samples, data, tools).run(sections(steps)[section])

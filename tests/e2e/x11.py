@@ -162,3 +162,24 @@ class X11Desktop:
         """Another program's window, in front."""
         self.spawn(["xmessage", "-geometry", "+100+150", "another program"])
         assert self.wait_for(lambda: self.windows("xmessage"))
+
+    def do_editor(self, name):
+        """A text editor (featherpad) on an empty document of that name in the home folder, active."""
+        self.document = os.path.join(self.home, name)
+        open(self.document, "w").close()
+        self.spawn(["featherpad", self.document])
+        assert self.wait_for(lambda: self.xdotool("search", "--onlyvisible", "--classname", "featherpad"))
+        self.editor = self.xdotool("search", "--onlyvisible", "--classname", "featherpad").split()[0]
+        self.xdotool("windowactivate", "--sync", self.editor)
+        assert self.wait_for(lambda: self.xdotool("getactivewindow") == self.editor)
+        time.sleep(0.3)  # the editor takes its focus event
+
+    def when_document(self, text):
+        """The editor's text, saved with Ctrl+S (made active first if it is not)."""
+        if self.xdotool("getactivewindow") != self.editor:
+            self.xdotool("windowactivate", "--sync", self.editor)
+            time.sleep(0.3)
+        self.key("ctrl+s")
+        time.sleep(0.3)
+        with open(self.document, encoding="utf-8") as document:
+            return document.read().rstrip("\n") == text

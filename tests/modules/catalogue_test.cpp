@@ -1,8 +1,10 @@
 #include "modules/catalogue.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 
@@ -16,6 +18,9 @@ using test::Cp;
 using Strings = std::vector<std::string>;
 
 TEST(Catalogue, ListsEveryNameLineOfEveryModuleInByteOrderOfTheFolders) {
+#ifdef _WIN32
+    GTEST_SKIP() << test::kPosixOnly << "folders b and B are one folder on Windows";
+#endif
     test::CTempDir dir;
     dir.Write("b/orvanel.ini", "BibleName = Второй\nBibleName = Второй, ещё раз\n");
     dir.Write("a/orvanel.ini", Cp("// BibleName = Старый\r\nBibleName = Первый\r\n"));
@@ -37,8 +42,8 @@ TEST(Catalogue, ListsEveryNameLineOfEveryModuleInByteOrderOfTheFolders) {
 TEST(Catalogue, RootEndingInASeparatorGivesDoubledSeparatorsUnnormalised) {
     test::CTempDir dir;
     dir.Write("m/orvanel.ini", "BibleName = M\n");
-    const ModuleCatalogue catalogue = ScanModules(dir.Path() + "/");
-    EXPECT_EQ(catalogue.m_arrModuleIni, Strings{dir.Path() + "//m/orvanel.ini"});
+    const ModuleCatalogue catalogue = ScanModules(test::Native(dir.Path() + "/"));
+    EXPECT_EQ(catalogue.m_arrModuleIni, Strings{test::Native(dir.Path() + "//m/orvanel.ini")});
 }
 
 TEST(Catalogue, ReportsUnreadableFilesAndAnEmptyResultInOrder) {
@@ -47,16 +52,23 @@ TEST(Catalogue, ReportsUnreadableFilesAndAnEmptyResultInOrder) {
     std::filesystem::resize_file(dir.Write("y/orvanel.ini", "BibleName = Huge\n"), kMaxFileSize + 1);  // too large
     const ModuleCatalogue catalogue = ScanModules(dir.Path());
     EXPECT_TRUE(catalogue.m_arrNames.empty());
-    EXPECT_EQ(catalogue.m_arrMessages, (Strings{Cp("Невозможно открыть файл " + dir.Path() + "/x/orvanel.ini"),
-                                                Cp("Невозможно открыть файл " + dir.Path() + "/y/orvanel.ini"),
-                                                Cp("В каталоге " + dir.Path() + " модули не были найдены")}));
+    EXPECT_EQ(catalogue.m_arrMessages,
+              (Strings{Cp("Невозможно открыть файл " + test::Native(dir.Path() + "/x/orvanel.ini")),
+                       Cp("Невозможно открыть файл " + test::Native(dir.Path() + "/y/orvanel.ini")),
+                       Cp("В каталоге " + dir.Path() + " модули не были найдены")}));
 }
 
 TEST(Catalogue, AnUnreadableFileIsReportedAndTheScanGoesOn) {
+#ifdef _WIN32
+    GTEST_SKIP() << test::kPosixOnly << "file permissions";
+#else
     if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+#endif
     test::CTempDir dir;
     const std::string strLocked = dir.Write("a/orvanel.ini", "BibleName = Locked\n");
+#ifndef _WIN32
     ::chmod(strLocked.c_str(), 0);
+#endif
     dir.Write("b/orvanel.ini", "BibleName = Open\n");
     const ModuleCatalogue catalogue = ScanModules(dir.Path());
     EXPECT_EQ(catalogue.m_arrNames, Strings{"Open"});
@@ -66,7 +78,12 @@ TEST(Catalogue, AnUnreadableFileIsReportedAndTheScanGoesOn) {
 TEST(Catalogue, MissingRootFindsNothing) {
     const std::pair<std::string, std::string> cases[] = {
         {"/nonexistent/sorvanta", "В каталоге /nonexistent/sorvanta модули не были найдены"},
+#ifdef _WIN32
+        {"NUL", "В каталоге NUL модули не были найдены"},
+        {"CON", "В каталоге CON модули не были найдены"},
+#else
         {"/dev/null", "В каталоге /dev/null модули не были найдены"},
+#endif
     };
     for (const auto& [root, message] : cases) {
         const ModuleCatalogue catalogue = ScanModules(root);

@@ -39,62 +39,61 @@ QPushButton* Button(CCopyDlg& dlg, const char* name) {
 class CCopyDlgTest : public QObject {
     Q_OBJECT
 private slots:
-    void CopyPutsTheEditedTextWithLfLineEnds() {
-        CCopyDlg dlg;
-        QString shown;
-        bool bFocusOnCheckBox = false;
-        const int nResult = RunQuoteWindow(dlg, [&](CCopyDlg& d) {
-            shown = d.TextEdit()->toPlainText();
-            bFocusOnCheckBox = qobject_cast<QCheckBox*>(d.focusWidget()) != nullptr;
-            d.TextEdit()->moveCursor(QTextCursor::End);
-            TypeText(d.TextEdit(), QStringLiteral(" (правка)"));
-            QTest::mouseClick(Button(d, "buttonCopy"), Qt::LeftButton);
-        });
-        QCOMPARE(nResult, int(QDialog::Accepted));
-        QCOMPARE(shown, QStringLiteral("Кн 1:2-3. Beta\n3 Gamma"));
-        QVERIFY(bFocusOnCheckBox);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Кн 1:2-3. Beta\n3 Gamma (правка)"));
-        QCOMPARE(dlg.m_strText,
-                 kPassage + FromQString(QStringLiteral(" (правка)")));  // the window keeps the book's own line ends
-    }
-
-    // What Enter and Escape do, by where the focus is.
-    void KeysByFocus() {
+    // The passage is shown with the focus on the check box; what each key and
+    // button then does by where the focus is. A copy takes the edited text
+    // with LF line ends (the window keeps the book's own), and the HTML only
+    // when unedited.
+    void KeysAndButtons() {
+        const QString shown = QStringLiteral("Кн 1:2-3. Beta\n3 Gamma");
         struct Case {
             const char* name;
             std::function<void(CCopyDlg&)> act;
             int nResult;
-            bool bCopied;
+            QString copied;  // what the clipboard holds after
+            bool bHtml;
         };
         const Case cases[] = {
-            {"Enter on the check box copies",
+            {"Copy takes the edited text",
              [](CCopyDlg& d) {
-                 d.findChild<QCheckBox*>()->setChecked(true);
-                 QTest::keyClick(d.findChild<QCheckBox*>(), Qt::Key_Return);
+                 d.TextEdit()->moveCursor(QTextCursor::End);
+                 TypeText(d.TextEdit(), QStringLiteral(" (правка)"));
+                 QTest::mouseClick(Button(d, "buttonCopy"), Qt::LeftButton);
              },
-             QDialog::Accepted, true},
+             QDialog::Accepted, shown + QStringLiteral(" (правка)"), false},
+            {"Enter on the check box copies",
+             [](CCopyDlg& d) { QTest::keyClick(d.findChild<QCheckBox*>(), Qt::Key_Return); }, QDialog::Accepted, shown,
+             true},
             {"Enter on a focused Отменить cancels",
              [](CCopyDlg& d) {
                  Button(d, "buttonCancel")->setFocus();
                  QTest::keyClick(Button(d, "buttonCancel"), Qt::Key_Return);
              },
-             QDialog::Rejected, false},
+             QDialog::Rejected, "before", false},
             {"Enter in the edit breaks the line, Escape cancels",
-             [](CCopyDlg& d) {
+             [&shown](CCopyDlg& d) {
                  d.TextEdit()->setFocus();
                  d.TextEdit()->moveCursor(QTextCursor::End);
                  QTest::keyClick(d.TextEdit(), Qt::Key_Return);
                  QVERIFY(d.isVisible());
-                 QCOMPARE(d.TextEdit()->toPlainText(), QStringLiteral("Кн 1:2-3. Beta\n3 Gamma\n"));
+                 QCOMPARE(d.TextEdit()->toPlainText(), shown + "\n");
                  QTest::keyClick(&d, Qt::Key_Escape);
              },
-             QDialog::Rejected, false},
+             QDialog::Rejected, "before", false},
         };
         for (const Case& c : cases) {
             QGuiApplication::clipboard()->setText(QStringLiteral("before"));
             CCopyDlg dlg;
-            QCOMPARE(RunQuoteWindow(dlg, c.act), c.nResult);
-            QCOMPARE(QGuiApplication::clipboard()->text() != QStringLiteral("before"), c.bCopied);
+            dlg.m_strHtml = "<b>Кн 1:2-3</b>";
+            const int nResult = RunQuoteWindow(dlg, [&c, &shown](CCopyDlg& d) {
+                QCOMPARE(d.TextEdit()->toPlainText(), shown);
+                QVERIFY(qobject_cast<QCheckBox*>(d.focusWidget()) != nullptr);
+                c.act(d);
+            });
+            QVERIFY2(nResult == c.nResult, c.name);
+            QCOMPARE(QGuiApplication::clipboard()->text(), c.copied);
+            QVERIFY2(QGuiApplication::clipboard()->mimeData()->hasHtml() == c.bHtml, c.name);
+            if (nResult == QDialog::Accepted)
+                QCOMPARE(ToQString(dlg.m_strText), QString(c.copied).replace("\n", "\r\n"));
         }
     }
 

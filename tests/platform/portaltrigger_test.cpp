@@ -11,23 +11,16 @@ using namespace sorvanta;
 class CPortalTriggerTest : public QObject {
     Q_OBJECT
 private slots:
-    void Triggers_data() {
-        QTest::addColumn<unsigned>("modifiers");
-        QTest::addColumn<char>("character");
-        QTest::addColumn<QString>("trigger");
-        QTest::newRow("capital letter") << (kModControl | kModAlt) << 'B' << QStringLiteral("CTRL+ALT+b");
-        QTest::newRow("small letter") << kModWin << 'b' << QStringLiteral("LOGO+b");
-        QTest::newRow("digit") << kModWin << '7' << QStringLiteral("LOGO+7");
-        QTest::newRow("Cyrillic capital") << kModWin << '\xC1' << QStringLiteral("LOGO+Cyrillic_be");
-        QTest::newRow("yo") << (kModControl | kModAlt) << '\xB8' << QStringLiteral("CTRL+ALT+Cyrillic_io");
-        QTest::newRow("no character") << kModWin << '\0' << QString();
-    }
-
     void Triggers() {
-        QFETCH(unsigned, modifiers);
-        QFETCH(char, character);
-        QFETCH(QString, trigger);
-        QCOMPARE(PortalTrigger(modifiers, character), trigger);
+        const std::tuple<unsigned, char, QString> cases[] = {
+            {kModControl | kModAlt, 'B', "CTRL+ALT+b"},
+            {kModWin, 'b', "LOGO+b"},
+            {kModWin, '7', "LOGO+7"},
+            {kModWin, '\xC1', "LOGO+Cyrillic_be"},
+            {kModControl | kModAlt, '\xB8', "CTRL+ALT+Cyrillic_io"},
+            {kModWin, '\0', QString()},  // no character
+        };
+        for (const auto& [nModifiers, ch, trigger] : cases) QCOMPARE(PortalTrigger(nModifiers, ch), trigger);
     }
 };
 

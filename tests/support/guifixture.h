@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QStringList>
 #include <QTimer>
 #include <QtTest>
@@ -61,6 +63,21 @@ private:
 // Types any text, Cyrillic included, one character at a time.
 inline void TypeText(QWidget* pWidget, const QString& text) {
     for (QChar ch : text) QTest::sendKeyEvent(QTest::Click, pWidget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+// The child of `pParent` named `name`; a missing one ends the test run.
+template <typename T>
+T* Find(const QObject* pParent, const char* name) {
+    T* pChild = pParent->findChild<T*>(QString::fromLatin1(name));
+    if (pChild == nullptr) qFatal("no %s", name);
+    return pChild;
+}
+
+// Types a reference into the main window's field and presses Enter.
+inline void TypeAndPressEnter(CQuoteDlg& dlg, const QString& reference) {
+    dlg.m_comboVerse->setEditText(QString());
+    TypeText(dlg.m_comboVerse->lineEdit(), reference);
+    QTest::keyClick(dlg.m_comboVerse->lineEdit(), Qt::Key_Return);
 }
 
 // Runs `action` on the next modal window that opens, from inside its own

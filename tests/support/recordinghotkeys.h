@@ -1,6 +1,7 @@
 // A hot-key layer that records what the window asks of it.
 #pragma once
 
+#include <map>
 #include <tuple>
 #include <vector>
 
@@ -18,8 +19,13 @@ public:
         return true;
     }
     void UnregisterHotKey(int nId) override { m_arrCalls.push_back("unregister " + std::to_string(nId)); }
+    HotkeyStatus Probe(int, unsigned, char chKey) override {
+        const auto found = m_probeAnswers.find(chKey);
+        return found == m_probeAnswers.end() ? HotkeyStatus::Available : found->second;
+    }
     void Press(int nId) { emit HotKeyPressed(nId); }
 
+    std::map<char, HotkeyStatus> m_probeAnswers;  // by character; others are available
     std::vector<std::string> m_arrCalls;
     std::vector<Registration> m_arrRegistered;
 };

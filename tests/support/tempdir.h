@@ -21,6 +21,13 @@ private:
     std::string m_strPath;
 };
 
+// A path written with "/" as the core joins paths on this system (with "\"
+// on Windows).
+std::string Native(std::string strPath);
+
+// Why a test that only makes sense on POSIX systems is skipped on Windows.
+inline constexpr const char* kPosixOnly = "POSIX only: ";
+
 // The whole content of a file, bytes as they stand.
 std::string FileContents(const std::string& strPath);
 

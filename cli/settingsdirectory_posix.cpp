@@ -1,0 +1,9 @@
+#include "cli/profile.h"
+
+namespace sorvanta {
+
+std::optional<std::string> ReadSettingsDirectory() {
+    return ReadProfileDirectory(ProfilePath());
+}
+
+}  // namespace sorvanta

@@ -1,0 +1,28 @@
+// The window of the program the person writes in: remembered when Sorvanta
+// is called up, made active again afterwards, and pasted into.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+namespace sorvanta {
+
+class CDocumentWindows {
+public:
+    virtual ~CDocumentWindows() = default;
+    // The window that is active now (0 when none is).
+    virtual std::uint64_t ActiveWindow() = 0;
+    // Asks the desktop to make the window active again; false when it is gone.
+    virtual bool Activate(std::uint64_t window) = 0;
+    // Whether the window has the keyboard focus and no modifier key is held,
+    // so that a paste key goes to it as a plain paste.
+    virtual bool ReadyForPaste(std::uint64_t window) = 0;
+    // Presses and releases the paste key (Ctrl+V) where the focus is.
+    virtual void SendPasteKey() = 0;
+};
+
+// The platform's way, or null where a program cannot do this (Wayland: the
+// desktop owns activation and input; X11 without the XTest extension).
+std::unique_ptr<CDocumentWindows> CreateDocumentWindows();
+
+}  // namespace sorvanta

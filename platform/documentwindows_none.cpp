@@ -1,0 +1,10 @@
+// Platforms where another program's window cannot be pasted into.
+#include "platform/documentwindows.h"
+
+namespace sorvanta {
+
+std::unique_ptr<CDocumentWindows> CreateDocumentWindows() {
+    return nullptr;
+}
+
+}  // namespace sorvanta

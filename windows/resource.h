@@ -1,0 +1,33 @@
+// Identifiers of the program's resources and controls.
+#pragma once
+
+#define IDD_QUOTE 102
+#define IDI_MAIN 128
+#define IDD_SETTINGS 129
+#define IDR_TRAYMENU 130
+#define IDD_COPY 137
+#define IDB_CAPTION 199
+
+#define IDC_SETTINGS 1000
+#define IDC_VERSE 1001
+#define IDC_DIRECTORY 1002
+#define IDC_BROWSE 1003
+#define IDC_TRAYDEF 1004
+#define IDC_DONTSHOW 1005
+#define IDC_TEXT 1006
+#define IDC_SHOWDLG 1007
+#define IDC_MODULES 1008
+#define IDC_COPY 1009
+#define IDC_CANCELCOPY 1011
+#define IDC_HOTKEY_LAUNCH 1012
+#define IDC_HOTKEY_RESTORE 1013
+#define IDC_FORMAT 1014
+#define IDC_VERSENUMBERS 1015
+#define IDC_JOINLINES 1016
+#define IDC_HTML 1017
+#define IDC_KEEPSTRONG 1018
+#define IDC_HOOK 4096
+
+#define ID_MENU_RESTORE 32771
+#define ID_MENU_CLOSE 32772
+#define ID_CLEAR_HISTORY 32773
