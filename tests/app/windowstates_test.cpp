@@ -1,14 +1,9 @@
 // Hiding and showing the main window: Escape, the caption button, the tray
 // icon and its menu, the hot keys.
-#include <QComboBox>
-#include <QLineEdit>
 #include <QMenu>
-#include <QtTest>
 
-#include "app/quotedlg.h"
 #include "support/guifixture.h"
 #include "support/qtestrunner.h"
-#include "support/recordinghotkeys.h"
 
 using namespace sorvanta;
 using namespace sorvanta::test;
@@ -39,17 +34,21 @@ private slots:
         }
     }
 
-    void StartingInTheTrayHidesWithoutFocus() {
+    // Starting in the tray hides the window without minimising it; the
+    // restore hot key shows it, and keeps it shown when pressed again.
+    void StartingInTheTrayAndTheRestoreHotkey() {
         CWindowUnderTest window = OpenWindow({{"TrayDef", 1}});
         SettleEvents();
-        QVERIFY(window.m_pDlg->isHidden());
-        QVERIFY(!window.m_pDlg->isMinimized());
+        QVERIFY(window.m_pDlg->isHidden() && !window.m_pDlg->isMinimized());
+        for (int nPress = 0; nPress < 2; ++nPress) {
+            window.m_pHotkeys->Press(kHotkeyRestore);
+            QVERIFY(window.m_pDlg->isVisible() && !window.m_pDlg->isMinimized());
+        }
     }
 
     void TrayNotificationsAndMenu() {
         CWindowUnderTest window = OpenWindow();
         CQuoteDlg& dlg = *window.m_pDlg;
-        QCOMPARE(dlg.m_nid.szTip, QStringLiteral("This is Tip"));
         QCOMPARE(dlg.TrayIcon()->toolTip(), QStringLiteral("This is Tip"));
         QVERIFY(!dlg.TrayIcon()->icon().pixmap(32).isNull());  // the program's own picture
         dlg.hide();
@@ -81,15 +80,6 @@ private slots:
         QVERIFY(dlg.TrayIcon() == nullptr);
     }
 
-    void TheRestoreHotkeyShowsTheWindow() {
-        CWindowUnderTest window = OpenWindow();
-        window.m_pDlg->hide();
-        for (int nPress = 0; nPress < 2; ++nPress) {  // when shown already, it stays shown
-            window.m_pHotkeys->Press(kHotkeyRestore);
-            QVERIFY(window.m_pDlg->isVisible() && !window.m_pDlg->isMinimized());
-        }
-    }
-
     // A press strictly inside the button's edges hides the window.
     void ThePressOnTheCaptionButton() {
         CWindowUnderTest window = OpenWindow();
@@ -110,19 +100,17 @@ private slots:
 
     // The raised button with a bar: W white, L light and D dark grey, B black.
     void CaptionPicture() {
-        const char* const rows[] = {
-            "WWWWWWWWWWWWWW", "WLLLLLLLLLLLLD", "WLLLLLLLLLLLLD", "WLLLLLLLLLLLLD", "WLLLLLLLLLLLLD", "WLLLLLLLLLLLLD",
-            "WLLLLLLLLLLLLD", "WLLLLLLLLLLLLD", "WLLBBBBBBLLLLD", "WLLBBBBBBLLLLD", "WLLLLLLLLLLLLD", "DDDDDDDDDDDDDD",
-        };
+        const QByteArray light("WLLLLLLLLLLLLD");
+        const QByteArray expected = QByteArray("WWWWWWWWWWWWWW") + light.repeated(7) +
+                                    QByteArray("WLLBBBBBBLLLLD").repeated(2) + light + "DDDDDDDDDDDDDD";
         const QMap<QRgb, char> letters{
             {qRgb(255, 255, 255), 'W'}, {qRgb(192, 192, 192), 'L'}, {qRgb(128, 128, 128), 'D'}, {qRgb(0, 0, 0), 'B'}};
         const QImage picture = CaptionButtonPicture();
         QCOMPARE(picture.size(), QSize(14, 12));
-        for (int y = 0; y < 12; ++y) {
-            QByteArray row;
-            for (int x = 0; x < 14; ++x) row += letters.value(picture.pixel(x, y) | 0xFF000000u, '?');
-            QCOMPARE(row, QByteArray(rows[y]));
-        }
+        QByteArray drawn;
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 14; ++x) drawn += letters.value(picture.pixel(x, y) | 0xFF000000u, '?');
+        QCOMPARE(drawn, expected);
     }
 };
 
