@@ -13,6 +13,7 @@ constexpr std::string_view kJoinLines = "JoinLines";
 constexpr std::string_view kHtml = "Html";
 constexpr std::string_view kKeepStrong = "KeepStrong";
 constexpr std::string_view kPasteIntoDocument = "PasteIntoDocument";
+constexpr std::string_view kTemplate = "Template";
 constexpr std::string_view kHistoryGroup = "History";
 
 // A switch is "0" or "1"; anything else keeps the default.
@@ -41,6 +42,10 @@ CQuotationValues LoadQuotationValues(const CProfile& profile) {
     values.m_bHtml = SwitchValue(*pGroup, kHtml, values.m_bHtml != 0) ? 1 : 0;
     values.m_passage.m_bKeepStrongNumbers = SwitchValue(*pGroup, kKeepStrong, values.m_passage.m_bKeepStrongNumbers);
     values.m_bPasteIntoDocument = SwitchValue(*pGroup, kPasteIntoDocument, values.m_bPasteIntoDocument != 0) ? 1 : 0;
+    // A template that could not be used (edited by hand) leaves the format's own.
+    if (std::optional<std::string> strTemplate = pGroup->Value(kTemplate);
+        strTemplate && strTemplate->size() <= kMaxTemplate && TemplateError(*strTemplate).empty())
+        values.m_strTemplate = std::move(*strTemplate);
     return values;
 }
 
@@ -51,7 +56,7 @@ void StoreQuotationValues(CProfile& profile, const CQuotationValues& values) {
                           values.m_style.m_bVerseNumbers == defaults.m_style.m_bVerseNumbers &&
                           values.m_style.m_bJoinLines == defaults.m_style.m_bJoinLines &&
                           values.m_passage.m_bKeepStrongNumbers == defaults.m_passage.m_bKeepStrongNumbers &&
-                          values.m_bPasteIntoDocument == defaults.m_bPasteIntoDocument;
+                          values.m_bPasteIntoDocument == defaults.m_bPasteIntoDocument && values.m_strTemplate.empty();
     if (bDefault && profile.FindGroup(kQuotationGroup) == nullptr) return;
     CProfileGroup& group = profile.Group(kQuotationGroup);
     group.SetValue(kFormat, std::string(CitationFormatName(values.m_style.m_format)));
@@ -62,6 +67,7 @@ void StoreQuotationValues(CProfile& profile, const CQuotationValues& values) {
         group.SetValue(kKeepStrong, SwitchText(values.m_passage.m_bKeepStrongNumbers));
     }
     group.SetValue(kPasteIntoDocument, SwitchText(values.m_bPasteIntoDocument != 0));
+    if (!values.m_strTemplate.empty() || group.Value(kTemplate)) group.SetValue(kTemplate, values.m_strTemplate);
 }
 
 std::vector<std::string> LoadHistory(const CProfile& profile) {

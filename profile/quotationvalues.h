@@ -19,7 +19,15 @@ struct CQuotationValues {
     // After a copy, the quotation is pasted into the window that was active
     // when the window was called up.
     int m_bPasteIntoDocument = 0;
+    // The citation template (UTF-8) that stands in for the format; "" for
+    // the format's own.
+    std::string m_strTemplate;
 };
+
+// A template of more characters is refused, and one of more bytes than they
+// can take is not read: the profile stays within what its reader accepts.
+inline constexpr std::size_t kMaxTemplateCharacters = 1000;
+inline constexpr std::size_t kMaxTemplate = 4 * kMaxTemplateCharacters;
 
 // At most this many references are kept, the newest. A reference of more
 // than kMaxHistoryEntry characters is not kept at all: the history never

@@ -1,5 +1,7 @@
 #include "session/quotesession.h"
 
+#include <algorithm>
+
 #include "lookup/abbreviations.h"
 #include "lookup/citation.h"
 #include "lookup/htmlcitation.h"
@@ -69,10 +71,10 @@ COkResult CQuoteSession::OnOK(std::string_view strVerse) {
     }
     // A quotation may be as large as its book: the passages it was made of go
     // as soon as it is made.
-    ok.m_strQuotation = FormatQuotation(result, m_quotation.m_style);
+    ok.m_strQuotation = FormatQuotation(result, m_quotation.m_style, m_quotation.m_strTemplate);
     ok.m_encoding = result.m_encoding;
     if (m_quotation.m_bHtml != 0 && ok.m_strQuotation.size() <= kMaxHtmlQuotation)
-        ok.m_strHtml = FormatQuotationHtml(result, m_quotation.m_style);
+        ok.m_strHtml = FormatQuotationHtml(result, m_quotation.m_style, m_quotation.m_strTemplate);
     result.m_arrParts.clear();
     ok.m_step = m_settings.m_bShowDlg != 0 ? COkStep::ShowQuoteWindow : COkStep::CopiedWithoutWindow;
     return ok;
@@ -101,6 +103,17 @@ std::string CQuoteSession::ApplySettings(const CSettingsValues& values, const CQ
 void CQuoteSession::AddToHistory(std::string strEntry) {
     m_arrHistory.push_back(std::move(strEntry));
     if (m_arrHistory.size() > kHistoryLength) m_arrHistory.erase(m_arrHistory.begin());
+}
+
+std::string QuotationTemplateError(std::string_view strTemplate) {
+    if (strTemplate.empty()) return {};
+    const auto nCharacters = std::count_if(strTemplate.begin(), strTemplate.end(),
+                                           [](char ch) { return (static_cast<unsigned char>(ch) & 0xC0) != 0x80; });
+    if (static_cast<std::size_t>(nCharacters) > kMaxTemplateCharacters)
+        return "Шаблон длиннее " + std::to_string(kMaxTemplateCharacters) + " знаков.";
+    if (!TemplateError(strTemplate).empty())
+        return "В шаблоне нет " + std::string(kTextToken) + ": на это место встаёт текст отрывка.";
+    return {};
 }
 
 std::string WithCrLf(std::string_view text) {

@@ -92,6 +92,10 @@ public:
     CProfileStore& m_store;
 };
 
+// Why the settings dialogs refuse a citation template (UTF-8), "" when it
+// may be kept; an empty one stands for the format's own.
+std::string QuotationTemplateError(std::string_view strTemplate);
+
 // The quotation as an edit control holds it: every line break CR LF.
 std::string WithCrLf(std::string_view text);
 // The HTML flavour goes along only with the text it was made of: what the

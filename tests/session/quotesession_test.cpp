@@ -103,6 +103,27 @@ TEST_F(QuoteSessionTest, StrongsNumbersAreKeptOnlyWhenTheProfileSaysSo) {
     }
 }
 
+// A template kept in the profile shapes the quotation; one that could not be
+// used (no {текст}, or longer than the profile keeps) leaves the format's own.
+TEST_F(QuoteSessionTest, TheProfilesTemplateShapesTheQuotationWhenItCanBeUsed) {
+    const std::string strPassage = m_session.OnOK(Cp("Кн 1:1")).m_strQuotation.substr(Cp("Кн 1:1. ").size());
+    for (const auto& [strTemplate, strQuotation] :
+         {std::pair{std::string("<{текст}> {ссылка}"), "<" + strPassage + "> " + Cp("Кн 1:1")},
+          std::pair{std::string("{ссылка}"), Cp("Кн 1:1. ") + strPassage},
+          std::pair{"{текст}" + std::string(kMaxTemplate, ' '), Cp("Кн 1:1. ") + strPassage}}) {
+        m_store.m_profile.Group("Quotation").SetValue("Template", strTemplate);
+        m_session.LoadSettings();
+        EXPECT_EQ(m_session.OnOK(Cp("Кн 1:1")).m_strQuotation, strQuotation) << strTemplate.substr(0, 20);
+    }
+    std::string strCyrillic;  // as many characters as a template may hold, two bytes each
+    while (strCyrillic.size() < 2 * (kMaxTemplateCharacters - 7)) strCyrillic += "ж";
+    for (const auto& [strTemplate, bRefused] :
+         {std::pair{std::string(), false}, std::pair{std::string("{текст}"), false},
+          std::pair{std::string("{ссылка}. {текс}"), true}, std::pair{strCyrillic + "{текст}", false},
+          std::pair{strCyrillic + "ж{текст}", true}})
+        EXPECT_EQ(QuotationTemplateError(strTemplate).empty(), !bRefused) << strTemplate.substr(0, 20);
+}
+
 // Only what was found goes into the history, as UTF-8, written at once; the
 // oldest goes past the cap; a reference too long for the profile is not kept.
 TEST_F(QuoteSessionTest, TheHistoryKeepsWhatWasFoundWithinItsBounds) {
