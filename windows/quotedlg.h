@@ -21,6 +21,7 @@ inline constexpr UINT kTrayCallbackMessage = WM_USER + 10;  // 1034
 inline constexpr UINT kTrayIconId = 101;
 inline constexpr int kHotkeyLaunch = 1;   // Ctrl+Alt+character: start the host
 inline constexpr int kHotkeyRestore = 2;  // Win+character: bring the window back
+inline constexpr int kHotkeyReplace = 3;  // Win+Shift+character: quote the selected reference in its place
 // WM_COPYDATA from a later start carries this and one request line.
 inline constexpr ULONG_PTR kRequestCopyData = 0x536F7276;
 // The property that marks the main window for a later start to find.
