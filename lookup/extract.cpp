@@ -1,6 +1,7 @@
 #include "lookup/extract.h"
 
 #include "text/bytestring.h"
+#include "text/markersearch.h"
 
 namespace sorvanta {
 
@@ -45,37 +46,21 @@ std::optional<std::pair<int, int>> ChapterAndVerseOf(std::string_view strLastVer
 }
 
 CPassageCutter::CPassageCutter(std::string_view strBook, std::string_view strChapterSign, std::string_view strVerseSign)
-    : m_book(strBook), m_chapterSign(strChapterSign), m_verseSign(strVerseSign) {}
+    : m_book(strBook),
+      m_chapterSign(strChapterSign),
+      m_verseSign(strVerseSign),
+      m_chapters(strBook, strChapterSign, strVerseSign) {}
 
-std::optional<CPassageCutter::CChapter> CPassageCutter::FindChapter(int nChapter, CExtraction& miss) {
-    if (nChapter > 0 && nChapter == m_nCachedChapter) return m_cachedChapter;
-    CMarkerSearch chapterSign(m_book, m_chapterSign);
-    int count = 0;
-    std::size_t searchFrom = 0;
-    const std::size_t cp = CountTo(chapterSign, nChapter, count, searchFrom);
-    if (cp == kNone) {
-        if (nChapter > 0) miss = Miss(CMissReason::PastBook, count);
-        return std::nullopt;
-    }
-    m_nCachedChapter = nChapter;
-    m_cachedChapter = {cp, chapterSign.Find(cp + 1)};
-    return m_cachedChapter;
-}
-
-int CPassageCutter::VersesIn(const CChapter& chapter) {
-    CMarkerSearch verseSign(m_book, m_verseSign);
-    int count = 0;
-    for (std::size_t pos = verseSign.Find(chapter.m_nStart + 1); pos != kNone && pos < chapter.m_nNext;
-         pos = verseSign.Find(pos + 1)) {
-        ++count;
-    }
-    return count;
+std::optional<CChapterSpan> CPassageCutter::FindChapter(int nChapter, CExtraction& miss) {
+    const CChapterFound found = m_chapters.FindChapter(nChapter);
+    if (!found.m_chapter && nChapter > 0) miss = Miss(CMissReason::PastBook, found.m_nChapters);
+    return found.m_chapter;
 }
 
 CExtraction CPassageCutter::Cut(const Reference& reference) {
     CExtraction result;
     const int nChapter = NumberOf(reference.m_strChapter);
-    const std::optional<CChapter> chapter = FindChapter(nChapter, result);
+    const std::optional<CChapterSpan> chapter = FindChapter(nChapter, result);
     if (!chapter) return result;
     const std::size_t cp = chapter->m_nStart;
     const std::size_t nc = chapter->m_nNext;
@@ -93,7 +78,7 @@ CExtraction CPassageCutter::Cut(const Reference& reference) {
     const std::size_t vp = CountTo(verseSign, nFirst, verseCount, searchFrom);
     if (vp == kNone || (nc != kNone && vp >= nc)) {
         // The first verse lies beyond the chapter.
-        return nFirst > 0 ? Miss(CMissReason::PastChapter, VersesIn(*chapter)) : result;
+        return nFirst > 0 ? Miss(CMissReason::PastChapter, m_chapters.VersesIn(*chapter)) : result;
     }
     if (const auto crossing = ChapterAndVerseOf(reference.m_strLastVerse)) {
         if (crossing->first <= nChapter) return result;
@@ -103,7 +88,7 @@ CExtraction CPassageCutter::Cut(const Reference& reference) {
     if (!reference.m_strLastVerse.empty()) {
         const int nLast = NumberOf(reference.m_strLastVerse);
         lp = CountTo(verseSign, nLast, verseCount, searchFrom);
-        if (lp == kNone) return nLast > nFirst ? Miss(CMissReason::PastChapter, VersesIn(*chapter)) : result;
+        if (lp == kNone) return nLast > nFirst ? Miss(CMissReason::PastChapter, m_chapters.VersesIn(*chapter)) : result;
     }
     std::size_t end = verseSign.Find(lp + 1);
     if (end == kNone) end = m_book.size();
@@ -112,16 +97,16 @@ CExtraction CPassageCutter::Cut(const Reference& reference) {
     return result;
 }
 
-CExtraction CPassageCutter::CutCrossing(const CChapter& first, std::size_t vp, int nLastChapter, int nLastVerse) {
+CExtraction CPassageCutter::CutCrossing(const CChapterSpan& first, std::size_t vp, int nLastChapter, int nLastVerse) {
     CExtraction result;
-    const std::optional<CChapter> last = FindChapter(nLastChapter, result);
+    const std::optional<CChapterSpan> last = FindChapter(nLastChapter, result);
     if (!last) return result;
     CMarkerSearch verseSign(m_book, m_verseSign);
     int verseCount = 0;
     std::size_t searchFrom = last->m_nStart + 1;
     const std::size_t lp = CountTo(verseSign, nLastVerse, verseCount, searchFrom);
     if (lp == kNone || (last->m_nNext != kNone && lp >= last->m_nNext)) {
-        return nLastVerse > 0 ? Miss(CMissReason::PastChapter, VersesIn(*last)) : result;
+        return nLastVerse > 0 ? Miss(CMissReason::PastChapter, m_chapters.VersesIn(*last)) : result;
     }
     std::size_t end = verseSign.Find(lp + 1);
     if (end == kNone || (last->m_nNext != kNone && end > last->m_nNext)) {

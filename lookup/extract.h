@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "lookup/bookchapters.h"
 #include "lookup/reference.h"
-#include "text/markersearch.h"
 
 namespace sorvanta {
 
@@ -44,19 +44,13 @@ public:
     CExtraction Cut(const Reference& reference);
 
 private:
-    struct CChapter {
-        std::size_t m_nStart = 0;  // of its marker
-        std::size_t m_nNext = 0;   // the next chapter's marker, or npos
-    };
-    std::optional<CChapter> FindChapter(int nChapter, CExtraction& miss);
-    int VersesIn(const CChapter& chapter);
-    CExtraction CutCrossing(const CChapter& first, std::size_t vp, int nLastChapter, int nLastVerse);
+    std::optional<CChapterSpan> FindChapter(int nChapter, CExtraction& miss);
+    CExtraction CutCrossing(const CChapterSpan& first, std::size_t vp, int nLastChapter, int nLastVerse);
 
     std::string_view m_book;
     std::string_view m_chapterSign;
     std::string_view m_verseSign;
-    int m_nCachedChapter = 0;
-    CChapter m_cachedChapter;
+    CBookChapters m_chapters;
 };
 
 // The bytes of the passage the reference asks for, a part of `strBook`, from

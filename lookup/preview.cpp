@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "lookup/bookchapters.h"
 #include "lookup/bookresolver.h"
 #include "lookup/clean.h"
 #include "lookup/extract.h"
@@ -10,7 +11,6 @@
 #include "lookup/request.h"
 #include "text/bytestring.h"
 #include "text/filenames.h"
-#include "text/markersearch.h"
 
 namespace sorvanta {
 
@@ -25,22 +25,6 @@ struct PartPreview {
 
 PartPreview Failure(std::string strReason) {
     return {false, std::move(strReason)};
-}
-
-// How many times the marker occurs in [from, to), overlapping ones too, and
-// where the n-th of them (counting from 1) stands, or kNone.
-struct MarkerCount {
-    int m_nCount = 0;
-    std::size_t m_nthPosition = kNone;
-};
-
-MarkerCount CountMarkers(std::string_view text, std::string_view marker, std::size_t from, std::size_t to, int n) {
-    MarkerCount result;
-    CMarkerSearch search(text, marker);
-    for (std::size_t pos = search.Find(from); pos != kNone && pos < to; pos = search.Find(pos + 1)) {
-        if (++result.m_nCount == n) result.m_nthPosition = pos;
-    }
-    return result;
 }
 
 // A module's middle line is the book's full name in most modules; some keep
@@ -72,19 +56,18 @@ PartPreview DescribePart(std::string_view strVerse, const std::string& strIniPat
     }
 
     const int nChapter = NumberOf(reference.m_strChapter);
-    const MarkerCount chapters = CountMarkers(text, markers.m_strChapterSign, 0, kNone, nChapter);
-    if (chapters.m_nthPosition == kNone) return Failure("В книге глав: " + std::to_string(chapters.m_nCount));
+    CBookChapters chapters(text, markers.m_strChapterSign, markers.m_strVerseSign);
+    const CChapterFound found = chapters.FindChapter(nChapter);
+    if (!found.m_chapter) return Failure("В книге глав: " + std::to_string(found.m_nChapters));
     const std::string strChapter = std::to_string(nChapter);
 
     std::string strText;
     if (reference.m_strFirstVerse.empty()) {
         strText = strName + ", глава " + strChapter;
     } else {
-        const std::size_t cp = chapters.m_nthPosition;
-        const std::size_t nc = CMarkerSearch(text, markers.m_strChapterSign).Find(cp + 1);
         const int nFirst = NumberOf(reference.m_strFirstVerse);
         const int nLast = reference.m_strLastVerse.empty() ? nFirst : NumberOf(reference.m_strLastVerse);
-        const int nVerses = CountMarkers(text, markers.m_strVerseSign, cp + 1, nc, 0).m_nCount;
+        const int nVerses = chapters.VersesIn(*found.m_chapter);
         if (nFirst < 1 || nFirst > nVerses || nLast > nVerses) {
             return Failure("В главе стихов: " + std::to_string(nVerses));
         }
