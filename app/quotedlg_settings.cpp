@@ -16,9 +16,7 @@ void CQuoteDlg::LoadSettings() {
 void CQuoteDlg::OnSettings() {
     CSettingsDlg dlg(m_session.m_settings, m_session.m_quotation, this);
     dlg.m_bDocumentPasteAvailable = DocumentPasteAvailable();
-    dlg.m_probeHotkey = [this](int nId, char ch) {
-        return m_pHotkeys->Probe(nId, nId == kHotkeyLaunch ? kModAlt | kModControl : kModWin, ch);
-    };
+    dlg.m_probeHotkey = [this](int nId, char ch) { return m_pHotkeys->Probe(nId, HotkeyModifiers(nId), ch); };
     if (dlg.exec() != QDialog::Accepted) return;
     const std::string strFailure = m_session.ApplySettings(dlg.Values(), dlg.m_quotation);
     if (!strFailure.empty()) AfxMessageBox(ToQString(strFailure, TextEncoding::Utf8));
@@ -28,14 +26,15 @@ void CQuoteDlg::OnSettings() {
 
 void CQuoteDlg::RegisterHotkeys() {
     m_pHotkeys->UnregisterHotKey(kHotkeyLaunch);
-    m_pHotkeys->RegisterHotKey(kHotkeyLaunch, kModAlt | kModControl, m_session.m_settings.m_chHotkeyLaunch);
+    m_pHotkeys->RegisterHotKey(kHotkeyLaunch, HotkeyModifiers(kHotkeyLaunch), m_session.m_settings.m_chHotkeyLaunch);
     m_pHotkeys->UnregisterHotKey(kHotkeyRestore);
-    m_pHotkeys->RegisterHotKey(kHotkeyRestore, kModWin, m_session.m_settings.m_chHotkeyRestore);
+    m_pHotkeys->RegisterHotKey(kHotkeyRestore, HotkeyModifiers(kHotkeyRestore), m_session.m_settings.m_chHotkeyRestore);
     // The selected reference is replaced only where the writer's window can
     // be pasted into.
     m_pHotkeys->UnregisterHotKey(kHotkeyReplace);
     if (m_pDocuments)
-        m_pHotkeys->RegisterHotKey(kHotkeyReplace, kModWin | kModShift, m_session.m_settings.m_chHotkeyRestore);
+        m_pHotkeys->RegisterHotKey(kHotkeyReplace, HotkeyModifiers(kHotkeyReplace),
+                                   m_session.m_settings.m_chHotkeyRestore);
 }
 
 }  // namespace sorvanta

@@ -16,6 +16,15 @@ inline constexpr int kHotkeyLaunch = 1;   // Ctrl+Alt+character: start the host
 inline constexpr int kHotkeyRestore = 2;  // Win+character: bring the window back
 inline constexpr int kHotkeyReplace = 3;  // Win+Shift+character: quote the selected reference over it
 
+// The modifiers hot key `nId` is registered with.
+constexpr unsigned HotkeyModifiers(int nId) {
+    switch (nId) {
+        case kHotkeyLaunch: return kModAlt | kModControl;
+        case kHotkeyReplace: return kModWin | kModShift;
+        default: return kModWin;
+    }
+}
+
 // Whether a combination can be had, or why not.
 enum class HotkeyStatus {
     Available,  // free, or held by this program for that hot key

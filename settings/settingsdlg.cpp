@@ -1,8 +1,10 @@
 #include "settings/settingsdlg.h"
 
 #include <QGuiApplication>
+#include <QMenu>
 
 #include "session/hotkeychar.h"
+#include "session/quotesession.h"
 #include "settings/folderpicker.h"
 #include "settings/settingsmessages.h"
 #include "ui/messagebox.h"
@@ -23,6 +25,10 @@ CSettingsDlg::CSettingsDlg(const CSettingsValues& ownerValues, const CQuotationV
     connect(m_pUi->buttonBrowse, &QPushButton::clicked, this, &CSettingsDlg::OnBrowse);
     for (QLineEdit* pField : {m_pUi->editHotkeyLaunch, m_pUi->editHotkeyRestore})
         connect(pField, &QLineEdit::textChanged, this, &CSettingsDlg::ShowHotkeyStatus);
+    connect(m_pUi->checkPasteIntoDocument, &QCheckBox::toggled, this, &CSettingsDlg::ShowHotkeyStatus);
+    connect(m_pUi->comboFormat, &QComboBox::currentIndexChanged, this, &CSettingsDlg::ShowTemplatePlaceholder);
+    FillTemplatePresets();
+    ShowTemplatePlaceholder();
 }
 
 CSettingsDlg::~CSettingsDlg() = default;
@@ -44,16 +50,39 @@ bool CSettingsDlg::OnInitDialog() {
     return true;
 }
 
+HotkeyStatus CSettingsDlg::ProbeField(int nId, const QLineEdit* pField) const {
+    const std::string strText = FromQString(pField->text());
+    return m_probeHotkey && strText.size() == 1 ? m_probeHotkey(nId, strText.front()) : HotkeyStatus::Available;
+}
+
 void CSettingsDlg::ShowHotkeyStatus() {
-    const std::pair<QLineEdit*, QLabel*> fields[] = {{m_pUi->editHotkeyLaunch, m_pUi->labelLaunchStatus},
-                                                     {m_pUi->editHotkeyRestore, m_pUi->labelRestoreStatus}};
-    int nId = kHotkeyLaunch;
-    for (const auto& [pField, pLabel] : fields) {
-        const std::string strText = FromQString(pField->text());
-        const bool bProbe = m_probeHotkey && strText.size() == 1;
-        pLabel->setText(bProbe ? HotkeyStatusText(m_probeHotkey(nId, strText.front())) : QString());
-        nId = kHotkeyRestore;
+    m_pUi->labelLaunchStatus->setText(HotkeyStatusText(ProbeField(kHotkeyLaunch, m_pUi->editHotkeyLaunch)));
+    QString strRestore = HotkeyStatusText(ProbeField(kHotkeyRestore, m_pUi->editHotkeyRestore));
+    // Win+Shift with the same character replaces a selected reference where
+    // the quotation is pasted into the document; told when Win alone is free.
+    if (strRestore.isEmpty() && m_bDocumentPasteAvailable && m_pUi->checkPasteIntoDocument->isChecked())
+        strRestore = ReplaceHotkeyStatusText(ProbeField(kHotkeyReplace, m_pUi->editHotkeyRestore));
+    m_pUi->labelRestoreStatus->setText(strRestore);
+}
+
+void CSettingsDlg::ShowTemplatePlaceholder() {
+    const auto format = static_cast<CCitationFormat>(m_pUi->comboFormat->currentIndex());
+    m_pUi->editTemplate->setPlaceholderText(ToQString(TemplateOfFormat(format), TextEncoding::Utf8));
+}
+
+void CSettingsDlg::FillTemplatePresets() {
+    auto* pPresets = new QMenu(m_pUi->buttonTemplatePresets);
+    for (CCitationFormat format :
+         {CCitationFormat::ReferenceFirst, CCitationFormat::ReferenceLast, CCitationFormat::Quoted}) {
+        const QString strTemplate = ToQString(TemplateOfFormat(format), TextEncoding::Utf8);
+        pPresets->addAction(strTemplate, this, [this, strTemplate] { m_pUi->editTemplate->setText(strTemplate); });
     }
+    m_pUi->buttonTemplatePresets->setMenu(pPresets);
+    m_pUi->editTemplate->setToolTip(ToQString("Пусто: шаблон выбранного вида цитаты. На место " +
+                                                  std::string(kReferenceToken) + " встаёт ссылка, " +
+                                                  std::string(kTextToken) + " — текст, " + std::string(kModuleToken) +
+                                                  " — модуль, " + std::string(kBookToken) + " — книга.",
+                                              TextEncoding::Utf8));
 }
 
 bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
@@ -69,6 +98,7 @@ bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
         m_pUi->checkHtml->setChecked(m_quotation.m_bHtml != 0);
         m_pUi->checkKeepStrong->setChecked(m_quotation.m_passage.m_bKeepStrongNumbers);
         m_pUi->checkPasteIntoDocument->setChecked(m_quotation.m_bPasteIntoDocument != 0);
+        m_pUi->editTemplate->setText(ToQString(m_quotation.m_strTemplate, TextEncoding::Utf8));
         return true;
     }
     for (QLineEdit* pField : {m_pUi->editHotkeyLaunch, m_pUi->editHotkeyRestore}) {
@@ -78,6 +108,13 @@ bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
             pField->selectAll();
             return false;
         }
+    }
+    std::string strTemplate = FromQString(m_pUi->editTemplate->text(), TextEncoding::Utf8);
+    if (const std::string strError = QuotationTemplateError(strTemplate); !strError.empty()) {
+        AfxMessageBox(ToQString(strError, TextEncoding::Utf8));
+        m_pUi->editTemplate->setFocus();
+        m_pUi->editTemplate->selectAll();
+        return false;
     }
     m_strDirectory = PathFromQString(m_pUi->editDirectory->text());
     m_bTrayDef = m_pUi->checkTrayDef->isChecked() ? 1 : 0;
@@ -90,6 +127,7 @@ bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
     m_quotation.m_bHtml = m_pUi->checkHtml->isChecked() ? 1 : 0;
     m_quotation.m_passage.m_bKeepStrongNumbers = m_pUi->checkKeepStrong->isChecked();
     m_quotation.m_bPasteIntoDocument = m_pUi->checkPasteIntoDocument->isChecked() ? 1 : 0;
+    m_quotation.m_strTemplate = std::move(strTemplate);
     return true;
 }
 

@@ -13,6 +13,8 @@
 #include "settings/settingsstore.h"
 #include "ui/dialog.h"
 
+class QLineEdit;
+
 namespace Ui {
 class CSettingsDlg;
 }
@@ -40,7 +42,9 @@ public:
     bool m_bDocumentPasteAvailable = false;
 
     // Moves the values between the members and the controls; taking them out
-    // refuses a hot-key field of more than one character (with a message).
+    // refuses a hot-key field of more than one character and a citation
+    // template the quotation cannot be made with (with a message), changing
+    // no member then.
     bool UpdateData(bool bSaveAndValidate);
 
     // The values as the dialog holds them; an empty hot-key field gives the
@@ -53,7 +57,14 @@ public slots:
 
 private:
     bool OnInitDialog() override;
+    // Whether hot key `nId` with the field's one character could be had;
+    // available when the field holds none or the owner cannot tell.
+    HotkeyStatus ProbeField(int nId, const QLineEdit* pField) const;
     void ShowHotkeyStatus();
+    // The empty template field shows the chosen format's own template; its
+    // menu starts from one of them.
+    void ShowTemplatePlaceholder();
+    void FillTemplatePresets();
 
     std::unique_ptr<Ui::CSettingsDlg> m_pUi;
     CSettingsValues m_ownerValues;

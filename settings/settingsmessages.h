@@ -21,6 +21,12 @@ inline QString HotkeyStatusText(HotkeyStatus status) {
     }
 }
 
+// Why Win+Shift with the restore character, which replaces a selected
+// reference, cannot be had ("" when it can, or when the platform cannot say).
+inline QString ReplaceHotkeyStatusText(HotkeyStatus status) {
+    return status == HotkeyStatus::Taken ? QStringLiteral("Win+Shift: занято другой программой") : QString();
+}
+
 // Why "Вставлять цитату в документ" cannot be switched on here.
 inline QString DocumentPasteUnavailableMessage(bool bWayland) {
     return bWayland ? QStringLiteral(

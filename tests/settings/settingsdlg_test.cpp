@@ -4,8 +4,10 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QTreeView>
 
 #include "settings/folderpicker.h"
@@ -106,7 +108,8 @@ private slots:
     // cannot be done (here: no display).
     void HotkeyFieldsAndPasteSwitch() {
         CWindowUnderTest window = OpenSettingsWindow();
-        window.m_pHotkeys->m_probeAnswers = {{'B', HotkeyStatus::Taken}, {'#', HotkeyStatus::NoKey}};
+        window.m_pHotkeys->m_probeAnswers = {{{kModAlt | kModControl, 'B'}, HotkeyStatus::Taken},
+                                             {{kModWin, '#'}, HotkeyStatus::NoKey}};
         CMessageRecorder recorder;
         bool bStillOpen = false;
         OnNextModal([&](QWidget* pModal) {
@@ -132,6 +135,84 @@ private slots:
         QVERIFY(bStillOpen);
         QCOMPARE(recorder.m_messages, QStringList{"Введите не более одного символа."});
         QCOMPARE(window.m_pDlg->m_session.m_settings.m_chHotkeyRestore, 'b');
+    }
+
+    // Beside the restore field, Win+Shift with its character too, where the
+    // quotation is pasted into the document and the box is ticked; told only
+    // when Win alone is free.
+    void ReplaceHotkeyStatus() {
+        struct Row {
+            bool bPasteAvailable;
+            HotkeyStatus win;
+            HotkeyStatus winShift;
+            const char* unticked;
+            const char* ticked;
+        };
+        const Row rows[] = {
+            {true, HotkeyStatus::Available, HotkeyStatus::Taken, "", "Win+Shift: занято другой программой"},
+            {false, HotkeyStatus::Available, HotkeyStatus::Taken, "", ""},
+            {true, HotkeyStatus::Taken, HotkeyStatus::Taken, "Занято другой программой", "Занято другой программой"},
+            {true, HotkeyStatus::NoKey, HotkeyStatus::NoKey, "Нет такой клавиши", "Нет такой клавиши"},
+            {true, HotkeyStatus::Available, HotkeyStatus::Unknown, "", ""},
+        };
+        for (const Row& row : rows) {
+            CRecordingHotkeys hotkeys;
+            hotkeys.m_probeAnswers = {{{kModWin, 'B'}, row.win}, {{kModWin | kModShift, 'B'}, row.winShift}};
+            CSettingsDlg dlg(CSettingsValues{}, CQuotationValues{}, nullptr);
+            dlg.m_bDocumentPasteAvailable = row.bPasteAvailable;
+            dlg.m_probeHotkey = [&](int nId, char ch) { return hotkeys.Probe(nId, HotkeyModifiers(nId), ch); };
+            dlg.show();
+            auto* pStatus = Find<QLabel>(&dlg, "labelRestoreStatus");
+            QCOMPARE(pStatus->text(), QString::fromUtf8(row.unticked));
+            Find<QCheckBox>(&dlg, "checkPasteIntoDocument")->setChecked(true);
+            QCOMPARE(pStatus->text(), QString::fromUtf8(row.ticked));
+        }
+    }
+
+    // The template field: empty shows the chosen format's template, its menu
+    // starts from one; "Записать" refuses a template the quotation cannot be
+    // made with, the dialog staying open and nothing taken; a good one is
+    // the quotation's.
+    void TemplateField() {
+        CWindowUnderTest window = OpenSettingsWindow();
+        CQuoteDlg& dlg = *window.m_pDlg;
+        dlg.m_session.m_quotation.m_strTemplate = "{книга}: {текст}";
+        const std::pair<QString, QString> refused[] = {
+            {QStringLiteral("{ссылка}"), QStringLiteral("В шаблоне нет {текст}: на это место встаёт текст отрывка.")},
+            {QStringLiteral("{текст}") + QString(994, QChar(0x0416)), QStringLiteral("Шаблон длиннее 1000 знаков.")},
+        };
+        CMessageRecorder recorder;
+        QStringList seen;
+        OnNextModal([&](QWidget* pModal) {
+            auto* pField = Find<QLineEdit>(pModal, "editTemplate");
+            seen << pField->text();
+            pField->clear();
+            seen << pField->placeholderText();
+            Find<QComboBox>(pModal, "comboFormat")->setCurrentIndex(2);
+            seen << pField->placeholderText();
+            Find<QToolButton>(pModal, "buttonTemplatePresets")->menu()->actions().at(1)->trigger();
+            seen << pField->text();
+
+            Find<QCheckBox>(pModal, "checkTrayDef")->setChecked(true);
+            const auto* pSettings = static_cast<CSettingsDlg*>(pModal);
+            for (const auto& [strTemplate, message] : refused) {
+                recorder.m_messages.clear();
+                pField->setText(strTemplate);
+                Click(pModal, "buttonSave");
+                QVERIFY(pModal->isVisible());
+                QCOMPARE(recorder.m_messages, QStringList{message});
+                QCOMPARE(pModal->focusWidget(), pField);
+                QCOMPARE(pSettings->m_bTrayDef, 0);
+                QCOMPARE(pSettings->m_quotation.m_strTemplate, std::string("{книга}: {текст}"));
+            }
+            pField->setText(QStringLiteral("{текст} ({модуль}, {ссылка})"));
+            Click(pModal, "buttonSave");
+        });
+        dlg.OnSettings();
+        QCOMPARE(seen,
+                 (QStringList{"{книга}: {текст}", "{ссылка}. {текст}", "«{текст}» ({ссылка})", "{текст} ({ссылка})"}));
+        QCOMPARE(dlg.m_session.m_quotation.m_strTemplate, std::string("{текст} ({модуль}, {ссылка})"));
+        QCOMPARE(dlg.m_session.m_settings.m_bTrayDef, 1);
     }
 
     void CancelAndEscapeChangeNothing() {

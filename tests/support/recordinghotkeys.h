@@ -3,6 +3,7 @@
 
 #include <map>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "platform/hotkeys.h"
@@ -19,13 +20,14 @@ public:
         return true;
     }
     void UnregisterHotKey(int nId) override { m_arrCalls.push_back("unregister " + std::to_string(nId)); }
-    HotkeyStatus Probe(int, unsigned, char chKey) override {
-        const auto found = m_probeAnswers.find(chKey);
+    HotkeyStatus Probe(int, unsigned nModifiers, char chKey) override {
+        const auto found = m_probeAnswers.find({nModifiers, chKey});
         return found == m_probeAnswers.end() ? HotkeyStatus::Available : found->second;
     }
     void Press(int nId) { emit HotKeyPressed(nId); }
 
-    std::map<char, HotkeyStatus> m_probeAnswers;  // by character; others are available
+    std::map<std::pair<unsigned, char>, HotkeyStatus>
+        m_probeAnswers;  // by modifiers and character; others are available
     std::vector<std::string> m_arrCalls;
     std::vector<Registration> m_arrRegistered;
 };
