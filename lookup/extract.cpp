@@ -45,6 +45,16 @@ std::optional<std::pair<int, int>> ChapterAndVerseOf(std::string_view strLastVer
     return std::pair{NumberOf(field.substr(0, digits)), NumberOf(field.substr(digits + 1))};
 }
 
+std::string MissReason(const CExtraction& miss) {
+    switch (miss.m_reason) {
+        case CMissReason::Unknown: break;
+        case CMissReason::PastBook: return "В книге глав: " + std::to_string(miss.m_nCount);
+        case CMissReason::PastChapter: return "В главе стихов: " + std::to_string(miss.m_nCount);
+        case CMissReason::TooManyPieces: return "Отрывков в ссылке больше " + std::to_string(miss.m_nCount);
+    }
+    return "Искомый отрывок не найден";
+}
+
 CPassageCutter::CPassageCutter(std::string_view strBook, std::string_view strChapterSign, std::string_view strVerseSign)
     : m_book(strBook),
       m_chapterSign(strChapterSign),

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -14,8 +15,9 @@ namespace sorvanta {
 // Why nothing was cut, when the book can tell.
 enum class CMissReason {
     Unknown,
-    PastBook,     // the chapter asked for lies beyond the book's last chapter
-    PastChapter,  // a verse asked for lies beyond its chapter's last verse
+    PastBook,       // the chapter asked for lies beyond the book's last chapter
+    PastChapter,    // a verse asked for lies beyond its chapter's last verse
+    TooManyPieces,  // the reference has more pieces than a lookup takes
 };
 
 // What one reference cuts out of a book: the stretches of the book it
@@ -24,12 +26,17 @@ enum class CMissReason {
 // chapter, each later one starting at its chapter's first verse, so that the
 // chapters' headings are left out. When nothing is found for a reason the
 // book can tell, m_nCount is the number of chapters in the book or of verses
-// in the chapter.
+// in the chapter (or the most pieces a reference may have).
 struct CExtraction {
     std::vector<std::string_view> m_arrStretches;
     CMissReason m_reason = CMissReason::Unknown;
     int m_nCount = 0;
 };
+
+// Why nothing was cut, as the person is told (UTF-8): "В книге глав: 21",
+// "В главе стихов: 36", "Отрывков в ссылке больше 1000", or "Искомый отрывок не найден" when the book cannot
+// tell.
+std::string MissReason(const CExtraction& miss);
 
 // Cuts passages out of one book by counting the chapter marker and then the
 // verse marker. The chapter last found is kept, so that several pieces of one

@@ -25,12 +25,8 @@ struct CLookupContext {
 };
 
 std::string MissReasonText(const CExtraction& miss) {
-    switch (miss.m_reason) {
-        case CMissReason::Unknown: return {};
-        case CMissReason::PastBook: return Utf8ToCp1251("В книге глав: ") + std::to_string(miss.m_nCount) + ".";
-        case CMissReason::PastChapter: return Utf8ToCp1251("В главе стихов: ") + std::to_string(miss.m_nCount) + ".";
-    }
-    return {};
+    if (miss.m_reason == CMissReason::Unknown) return {};
+    return Utf8ToCp1251(MissReason(miss)) + ".";
 }
 
 // The cleaned text of every piece of the reference, joined by CR LF; nothing
@@ -39,7 +35,7 @@ bool QuotePieces(std::string_view book, std::string_view strVerse, const CLookup
                  std::string& strText) {
     const std::vector<std::string> pieces = VersePieces(strVerse);
     if (pieces.size() > kMaxVersePieces) {
-        result.m_strReason = Utf8ToCp1251("Отрывков в ссылке больше ") + std::to_string(kMaxVersePieces) + ".";
+        result.m_strReason = MissReasonText({{}, CMissReason::TooManyPieces, static_cast<int>(kMaxVersePieces)});
         return false;
     }
     CPassageCutter cutter(book, context.m_markers.m_strChapterSign, context.m_markers.m_strVerseSign);

@@ -3,14 +3,15 @@
 #include <algorithm>
 #include <optional>
 
-#include "lookup/bookchapters.h"
 #include "lookup/bookresolver.h"
 #include "lookup/clean.h"
 #include "lookup/extract.h"
+#include "lookup/lookup.h"
 #include "lookup/reference.h"
 #include "lookup/request.h"
 #include "text/bytestring.h"
 #include "text/filenames.h"
+#include "text/markersearch.h"
 
 namespace sorvanta {
 
@@ -33,6 +34,59 @@ bool NamesTheBook(std::string_view value) {
     return !value.empty() && !std::all_of(value.begin(), value.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
 }
 
+// The verses a stretch of the book holds: each begins with the verse marker.
+int VersesIn(std::string_view stretch, std::string_view verseSign) {
+    CMarkerSearch search(stretch, verseSign);
+    int nVerses = 0;
+    for (std::size_t at = search.Find(0); at != kNone; at = search.Find(at + 1)) ++nVerses;
+    return nVerses;
+}
+
+// "16", "16–18", "36–4:2": a piece's verses as the preview tells them, the
+// last one as the book has it when the range runs past its chapter.
+std::string VersesOfPiece(const Reference& piece, int nVerses) {
+    std::string strText = std::to_string(NumberOf(piece.m_strFirstVerse));
+    if (const auto crossing = ChapterAndVerseOf(piece.m_strLastVerse)) {
+        strText += "–" + std::to_string(crossing->first) + ":" + std::to_string(crossing->second);
+    } else if (nVerses > 1) {
+        strText += "–" + std::to_string(NumberOf(piece.m_strFirstVerse) + nVerses - 1);
+    }
+    return strText;
+}
+
+// What the lookup would cut out of the book for the reference, piece by
+// piece, told in one line, or why it would find nothing.
+PartPreview DescribePassage(std::string_view text, std::string_view strVerse, const std::string& strName,
+                            const ModuleMarkers& markers, TextEncoding encoding) {
+    const std::vector<std::string> pieces = VersePieces(strVerse);
+    if (pieces.size() > kMaxVersePieces)
+        return Failure(MissReason({{}, CMissReason::TooManyPieces, static_cast<int>(kMaxVersePieces)}));
+    CPassageCutter cutter(text, markers.m_strChapterSign, markers.m_strVerseSign);
+    std::string strText;
+    int nVerses = 0;
+    for (const std::string& strPiece : pieces) {
+        const Reference piece = ParseReference(strPiece, encoding);
+        const CExtraction cut = cutter.Cut(piece);
+        if (cut.m_arrStretches.empty()) return Failure(MissReason(cut));
+        if (strText.empty()) {
+            // What is cut may still clean to nothing (a verse that is all mark-up).
+            if (CleanPassage(cut.m_arrStretches.front(), piece.m_strFirstVerse).empty())
+                return Failure(MissReason(CExtraction{}));
+            if (piece.m_strFirstVerse.empty())
+                return {true, strName + ", глава " + std::to_string(NumberOf(piece.m_strChapter))};
+            strText = strName + " " + std::to_string(NumberOf(piece.m_strChapter)) + ":";
+        } else {
+            strText += ", ";
+        }
+        int nPieceVerses = 0;
+        for (const std::string_view stretch : cut.m_arrStretches)
+            nPieceVerses += VersesIn(stretch, markers.m_strVerseSign);
+        strText += VersesOfPiece(piece, nPieceVerses);
+        nVerses += nPieceVerses;
+    }
+    return {true, strText + ", " + VerseCount(nVerses)};
+}
+
 PartPreview DescribePart(std::string_view strVerse, const std::string& strIniPath, const ModuleMarkers& markers,
                          TextEncoding encoding) {
     static const std::string kNoBook = "Нет книги с таким сокращением";
@@ -49,40 +103,12 @@ PartPreview DescribePart(std::string_view strVerse, const std::string& strIniPat
         ConvertText(NamesTheBook(entry->m_middleValue) ? entry->m_middleValue : Trim(reference.m_strBook), encoding,
                     TextEncoding::Utf8);
     const std::optional<CFileBytes> book = ReadFileNoCase(BookFilePath(strIniPath, entry->m_fileName, encoding));
-    if (!book) return Failure("Искомый отрывок не найден");
+    if (!book) return Failure(MissReason(CExtraction{}));
     std::string_view text = book->View();
     if (encoding == TextEncoding::Utf8 && text.starts_with(kUtf8ByteOrderMark)) {
         text.remove_prefix(kUtf8ByteOrderMark.size());
     }
-
-    const int nChapter = NumberOf(reference.m_strChapter);
-    CBookChapters chapters(text, markers.m_strChapterSign, markers.m_strVerseSign);
-    const CChapterFound found = chapters.FindChapter(nChapter);
-    if (!found.m_chapter) return Failure("В книге глав: " + std::to_string(found.m_nChapters));
-    const std::string strChapter = std::to_string(nChapter);
-
-    std::string strText;
-    if (reference.m_strFirstVerse.empty()) {
-        strText = strName + ", глава " + strChapter;
-    } else {
-        const int nFirst = NumberOf(reference.m_strFirstVerse);
-        const int nLast = reference.m_strLastVerse.empty() ? nFirst : NumberOf(reference.m_strLastVerse);
-        const int nVerses = chapters.VersesIn(*found.m_chapter);
-        if (nFirst < 1 || nFirst > nVerses || nLast > nVerses) {
-            return Failure("В главе стихов: " + std::to_string(nVerses));
-        }
-        if (nLast < nFirst || (!reference.m_strLastVerse.empty() && nLast == nFirst)) {
-            return Failure("Искомый отрывок не найден");
-        }
-        strText = strName + " " + strChapter + ":" + std::to_string(nFirst);
-        if (nLast != nFirst) strText += "–" + std::to_string(nLast);
-        strText += ", " + VerseCount(nLast - nFirst + 1);
-    }
-    // What is counted above is what extraction finds; the cleaning may still
-    // leave nothing (a verse that is all mark-up).
-    const std::string_view passage = ExtractPassage(text, reference, markers.m_strChapterSign, markers.m_strVerseSign);
-    if (CleanPassage(passage, reference.m_strFirstVerse).empty()) return Failure("Искомый отрывок не найден");
-    return {true, strText};
+    return DescribePassage(text, strVerse, strName, markers, encoding);
 }
 
 // As the lookup does: a reference not found as typed is tried in its usual

@@ -5,6 +5,7 @@
 
 #include <map>
 
+#include "lookup/lookup.h"
 #include "modules/markers.h"
 #include "support/cases.h"
 #include "support/tempdir.h"
@@ -27,6 +28,10 @@ TEST(Preview, TellsWhatWouldBeQuotedOrWhyNothing) {
         ModuleMarkers markers;
         ASSERT_TRUE(ReadModuleMarkers(strIni, markers)) << c.Where();
         EXPECT_EQ(DescribeRequest(c.Cp("typed"), strIni, markers), c["line"]) << c.Where();
+        // The line tells a quotation exactly when OK finds one.
+        const bool bTellsQuotation = c["line"].find(", ") != std::string::npos;
+        EXPECT_EQ(LookUp(c.Cp("typed"), strIni, markers).m_outcome == LookupOutcome::Found, bTellsQuotation)
+            << c.Where();
     }
 }
 
