@@ -28,6 +28,7 @@ class CQuoteDlgClient;
 
 namespace sorvanta {
 
+class CFoundVersesPopup;
 class CHookWnd;
 
 // Size of the window's own caption strip and frame, in pixels.
@@ -73,6 +74,10 @@ public:
     int LookUpAndCopy();
     // Empties the reference field's history list (its menu's "Очистить историю").
     void ClearHistory();
+    // Words typed instead of a reference: the verses found, listed under the
+    // reference field; choosing one quotes it as if its reference were typed.
+    void ShowFoundVerses(const COkResult& result);
+    void QuoteFoundVerse(const QString& reference);
     // The line below the buttons: what OK would quote for the text typed now.
     void UpdatePreview();
     QString PreviewText() const;
@@ -158,6 +163,7 @@ private:
     QPointer<QMenu> m_pTrayMenu;
     QPointer<QWidget> m_pLastFocus;
     QCompleter* m_pBookCompleter = nullptr;
+    CFoundVersesPopup* m_pFoundVerses = nullptr;
     std::optional<bool> m_bTrayAvailable;
     CHostStarter m_hostStarter;
     bool m_bDestroyed = false;

@@ -91,6 +91,15 @@ int CQuoteDlg::LookUpAndCopy() {
         ShowMessages(result.m_arrMessages);
         return 0;
     }
+    if (result.m_step == COkStep::ChooseVerse) {
+        // A selection in a document is replaced only by the quotation of a reference.
+        if (m_bReplacing) {
+            ShowMessages(LookupMessages(LookupOutcome::NoBook));
+            return 0;
+        }
+        ShowFoundVerses(result);
+        return 1;
+    }
     FillHistory();
     if (result.m_step == COkStep::ShowQuoteWindow && !m_bReplacing) {
         // A quotation may be as large as its book: it is handed on, not copied.

@@ -16,6 +16,7 @@
 
 #include "lookup/bookresolver.h"
 #include "lookup/extract.h"
+#include "lookup/find.h"
 #include "lookup/lookup.h"
 #include "lookup/preview.h"
 #include "modules/markers.h"
@@ -159,6 +160,27 @@ BENCHMARK_CAPTURE(LookUpReference, whole_chapter_119, "Ps 119");
 BENCHMARK_CAPTURE(LookUpReference, range_119_1_176, "Ps 119:1-176");
 BENCHMARK(ReadIniAndBooksOfMixedVerses);
 BENCHMARK(LookUpMixedVerses);
+
+// A search by words over the whole module, from Enter to the list: every
+// book read and every verse cleaned and compared, unless the first fifty
+// phrase matches end it early.
+void FindWords(benchmark::State& state, const char* words) {
+    sorvanta::ModuleMarkers markers;
+    sorvanta::ReadModuleMarkers(g_strIni, markers);
+    for (auto _ : state) {
+        const sorvanta::CFindResult result = sorvanta::FindVerses(words, g_strIni, markers);
+        if (!result.m_strRefusal.empty()) {
+            state.SkipWithError("search refused");
+            break;
+        }
+        benchmark::DoNotOptimize(result.m_arrVerses.data());
+    }
+}
+
+BENCHMARK_CAPTURE(FindWords, nothing_found, "unicorn submarine")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FindWords, rare_phrase, "the LORD is my shepherd")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FindWords, common_words_any_order, "said God")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FindWords, one_common_word, "and me")->Unit(benchmark::kMillisecond);
 
 // A configuration file whose third line repeats the typed abbreviation
 // state.range(0) bytes long, with no "=" two lines above it: every

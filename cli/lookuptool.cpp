@@ -8,6 +8,7 @@
 
 #include "cli/profile.h"
 #include "lookup/citation.h"
+#include "lookup/find.h"
 #include "lookup/htmlcitation.h"
 #include "lookup/lookup.h"
 #include "modules/catalogue.h"
@@ -111,9 +112,9 @@ int RunLookupTool(const CLookupOptions& options, std::istream& in, std::ostream&
     ReadModuleMarkers(strIniPath, markers);
 
     bool bAllFound = true;
-    auto lookUpOne = [&](std::string_view utf8Reference, bool bEmptyRecordWhenMissing) {
-        const LookupResult result =
-            LookUp(utf8Reference, strIniPath, markers, encoding, TextEncoding::Utf8, options.m_passage);
+    auto lookUpOne = [&](std::string_view reference, bool bEmptyRecordWhenMissing,
+                         TextEncoding typedEncoding = TextEncoding::Utf8) {
+        const LookupResult result = LookUp(reference, strIniPath, markers, encoding, typedEncoding, options.m_passage);
         if (result.m_outcome == LookupOutcome::Found) {
             writer.WriteQuotation(result);
             return;
@@ -124,7 +125,18 @@ int RunLookupTool(const CLookupOptions& options, std::istream& in, std::ostream&
         if (bEmptyRecordWhenMissing) writer.Write({}, encoding);
     };
 
-    if (!options.m_arrReferences.empty()) {
+    if (options.m_bFind) {
+        std::string strWords;
+        for (const std::string& strWord : options.m_arrReferences) strWords += strWord + " ";
+        const CFindResult found =
+            FindVerses(strWords, strIniPath, markers, encoding, TextEncoding::Utf8, options.m_passage);
+        if (found.m_arrVerses.empty()) {
+            ReportMessages(LookupMessages(LookupOutcome::NotFound), err);
+            if (!found.m_strRefusal.empty()) ReportMessages({found.m_strRefusal}, err);
+            return kExitSomeNotFound;
+        }
+        for (const CFoundVerse& verse : found.m_arrVerses) lookUpOne(verse.m_strReference, false, encoding);
+    } else if (!options.m_arrReferences.empty()) {
         for (const std::string& strReference : options.m_arrReferences) lookUpOne(strReference, false);
     } else {
         for (std::string strLine; std::getline(in, strLine);) lookUpOne(WithoutLineEnd(strLine), true);

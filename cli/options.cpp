@@ -10,7 +10,7 @@ const char* const kLookupUsage =
     "                       [--encoding utf-8|cp1251] [--null] [--list]\n"
     "                       [--format FORMAT] [--no-verse-numbers] [--join] [--html]\n"
     "                       [--keep-strong] [--template TEMPLATE]\n"
-    "                       [REFERENCE...]\n"
+    "                       [REFERENCE... | --find WORD...]\n"
     "\n"
     "Looks up scripture references in an Orvanel module and prints each quotation\n"
     "(the reference as typed, \". \" and the passage), exactly as the desktop program\n"
@@ -49,6 +49,15 @@ const char* const kLookupUsage =
     "  --keep-strong       keep the Strong's numbers of a module whose orvanel.ini\n"
     "                      says \"StrongNumbers = Y\" (by default a number standing\n"
     "                      alone after a word is left out, with the blank before it)\n"
+    "  --find WORD...      print the verses whose text holds every WORD (letter case\n"
+    "                      and \"ё\"/\"е\" ignored; each WORD the start of a word of\n"
+    "                      the verse), each as the quotation of its reference (the\n"
+    "                      book's first abbreviation in the module, chapter:verse):\n"
+    "                      those with the words as a phrase first, then those with\n"
+    "                      them in the order given, then the others, each group in\n"
+    "                      book order; at most 50. Words are runs of letters and\n"
+    "                      digits; at most 100 of at most 40 letters, and one of\n"
+    "                      two letters or more. Exit status 1 when none is found\n"
     "  --help              show this help\n"
     "\n"
     "Each REFERENCE (UTF-8) is looked up as if typed into the program and OK pressed;\n"
@@ -169,6 +178,8 @@ COptionsResult ParseOptions(const std::vector<std::string>& arrArgs) {
             options.m_bNullTerminated = true;
         } else if (strName == "--list") {
             options.m_bList = true;
+        } else if (strName == "--find") {
+            options.m_bFind = true;
         } else if (strName == "--help") {
             options.m_bHelp = true;
         } else {
@@ -178,6 +189,9 @@ COptionsResult ParseOptions(const std::vector<std::string>& arrArgs) {
     }
     if (options.m_strModule && options.m_nModuleIndex) {
         result.m_strError = "--module and --module-index exclude each other";
+    }
+    if (options.m_bFind && options.m_arrReferences.empty()) {
+        result.m_strError = "--find needs the words to find";
     }
     if (options.m_bHtml && options.m_bCp1251Output) {
         result.m_strError = "--html writes UTF-8 and excludes --encoding cp1251";

@@ -17,6 +17,7 @@ struct CLookupOptions {
     bool m_bNullTerminated = false;
     bool m_bList = false;
     bool m_bHelp = false;
+    bool m_bFind = false;                      // the references are words to find verses by
     CCitationStyle m_citation;                 // --format, --no-verse-numbers, --join
     bool m_bHtml = false;                      // quotations as UTF-8 HTML fragments
     CPassageOptions m_passage;                 // --keep-strong

@@ -40,8 +40,10 @@ std::string CleanPassage(std::string_view strPassage, std::string_view strFirstV
     // The text between tags is copied a stretch at a time. A "<" opens a tag
     // that ends after the next ">" (or with the passage); a ">" outside a tag
     // is dropped.
+    const auto isMark = [](char ch) { return ch == '<' || ch == '>'; };
     for (std::size_t pos = 0; pos < passage.size();) {
-        const std::size_t mark = std::min(passage.find_first_of("<>", pos), passage.size());
+        const auto mark = static_cast<std::size_t>(
+            std::find_if(passage.begin() + static_cast<std::ptrdiff_t>(pos), passage.end(), isMark) - passage.begin());
         text.append(passage.substr(pos, mark - pos));
         if (mark == passage.size()) break;
         pos = passage[mark] == '<' ? std::min(passage.find('>', mark), passage.size()) + 1 : mark + 1;

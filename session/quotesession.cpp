@@ -56,12 +56,25 @@ std::vector<std::string> CQuoteSession::BookAbbreviations() const {
 }
 
 COkResult CQuoteSession::OnOK(std::string_view strVerse) {
+    COkResult ok;
+    std::string strRefusal;
+    if (m_nSelected >= 0 && IsWordSearch(strVerse)) {
+        CFindResult found = FindVerses(strVerse, SelectedIni(), m_markers, SelectedEncoding(), TextEncoding::Cp1251,
+                                       m_quotation.m_passage);
+        if (!found.m_arrVerses.empty()) {
+            ok.m_step = COkStep::ChooseVerse;
+            ok.m_arrFound = std::move(found.m_arrVerses);
+            ok.m_encoding = found.m_encoding;
+            return ok;
+        }
+        strRefusal = std::move(found.m_strRefusal);
+    }
     LookupResult result =
         LookUp(strVerse, SelectedIni(), m_markers, SelectedEncoding(), TextEncoding::Cp1251, m_quotation.m_passage);
-    COkResult ok;
     ok.m_arrMessages = LookupMessages(result.m_outcome);
     if (result.m_outcome != LookupOutcome::Found) {
         ok.m_arrMessages.back() = NotFoundMessage(result);  // with its reason when the book tells it
+        if (!strRefusal.empty()) ok.m_arrMessages.back() += "\n" + strRefusal;
         return ok;
     }
     // The history is written at once: a program that is killed keeps it.

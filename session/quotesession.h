@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "lookup/find.h"
 #include "lookup/lookup.h"
 #include "modules/catalogue.h"
 #include "modules/markers.h"
@@ -28,6 +29,9 @@ enum class COkStep {
     Failed,               // show m_arrMessages in order; the window stays as it is
     ShowQuoteWindow,      // run the quote window with the quotation, then QuoteWindowEnded
     CopiedWithoutWindow,  // copy the quotation at once, then hide the window to the tray
+    // Words were typed and verses hold them: offer m_arrFound, best first.
+    // Choosing one is OK for its reference, put in the reference field.
+    ChooseVerse,
 };
 
 struct COkResult {
@@ -36,6 +40,7 @@ struct COkResult {
     std::string m_strQuotation;              // in m_encoding, lines joined by CR LF or as the book has them
     TextEncoding m_encoding = TextEncoding::Cp1251;
     std::string m_strHtml;  // the quotation as UTF-8 HTML; empty when that flavour is off or the quotation too long
+    std::vector<CFoundVerse> m_arrFound;  // ChooseVerse: reference and start of each verse, in m_encoding
 };
 
 class CQuoteSession {
@@ -73,7 +78,11 @@ public:
 
     // The OK command for the typed reference (code page 1251). A found one
     // goes into the history, which is kept at once, unless it is longer than
-    // kMaxHistoryEntry.
+    // kMaxHistoryEntry. A text of two words or more without a digit
+    // (IsWordSearch) is first sought as words in the selected module's
+    // verses (FindVerses); when none holds them, or the words are refused,
+    // the lookup goes on as for any reference, a refusal's reason on a line
+    // of its own under the last message.
     COkResult OnOK(std::string_view strVerse);
     // The quote window ended; only a copy (OK) applies its check box.
     void QuoteWindowEnded(bool bCopied, int bDontShow);

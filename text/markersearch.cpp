@@ -11,12 +11,14 @@ namespace {
 // a candidate costs at most this many bytes.
 constexpr std::size_t kShortMarker = 32;
 
+// The length of each of the four stretches that are sampled.
+constexpr std::size_t kStretch = 240;
+
 // How often `byte` occurs in four stretches spread over the text. Only the
 // marker's own bytes are counted, each stretch with a byte-wide count over a
 // fixed length (a multiple of 16 below 256), which compilers turn into wide
 // compares.
 unsigned SampledCount(std::string_view text, char byte) {
-    constexpr std::size_t kStretch = 240;
     unsigned count = 0;
     for (int part = 0; part < 4; ++part) {
         const std::string_view stretch = text.substr(text.size() / 4 * part, kStretch);
@@ -48,7 +50,9 @@ CMarkerSearch::CMarkerSearch(std::string_view text, std::string_view marker) : m
         }
         return;
     }
-    if (marker.size() < 2) return;
+    // A text shorter than the stretches sampled (a verse) is sought by the
+    // marker's first byte: judging the rarest would cost more than the search.
+    if (marker.size() < 2 || text.size() < 4 * kStretch) return;
     unsigned nKeyCount = SampledCount(text, marker[0]);
     for (std::size_t i = 1; i < marker.size() && nKeyCount > 0; ++i) {
         const unsigned nCount = SampledCount(text, marker[i]);

@@ -112,6 +112,11 @@ void CQuoteDlg::OnOK() {
         ShowMessages(result.m_arrMessages);
         return;
     }
+    if (result.m_step == COkStep::ChooseVerse) {
+        // Until this window lists the verses found, words read as a book that is not there.
+        ShowMessages(LookupMessages(LookupOutcome::NoBook));
+        return;
+    }
     FillHistory();
     if (result.m_step == COkStep::ShowQuoteWindow) {
         CCopyDlg dlg(result);

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCompleter>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -156,6 +157,37 @@ private slots:
         QCOMPARE(pBooks->stringList(), (QStringList{"Кн", "Ёж", "Ґн"}));
         TypeAndPressEnter(*pDlg, QStringLiteral("ёж 1:1"));
         QVERIFY(Clipboard().startsWith(QStringLiteral("ёж 1:1. ")));
+    }
+
+    // Words typed instead of a reference list the verses that hold them under
+    // the field; Escape closes the list and nothing else, Enter on a line
+    // quotes that verse as if its reference had been typed.
+    void WordsTypedListTheVersesThatHoldThem() {
+        auto pDlg = OpenWindow({{"Directory", QStringLiteral(SORVANTA_TEST_DATA "/refs")}}).m_pDlg;
+        pDlg->m_comboModules->setCurrentIndex(4);
+        emit pDlg->m_comboModules->activated(4);
+        TypeAndPressEnter(*pDlg, QStringLiteral("свет тьма"));
+        auto* pList = Find<QListWidget>(pDlg.get(), "foundVerses");
+        QTRY_VERIFY(pList->isVisible());
+        QTest::keyClick(pList, Qt::Key_Escape);
+        QVERIFY(!pList->isVisible());
+        QVERIFY(pDlg->isVisible());
+
+        TypeAndPressEnter(*pDlg, QStringLiteral("свет тьма"));
+        QTRY_VERIFY(pList->isVisible());
+        QCOMPARE(pList->count(), 4);
+        QCOMPARE(pList->item(0)->text(), QStringLiteral("Вт 1:3  Свет, тьма!"));
+        QTest::keyClick(pList, Qt::Key_Down);
+        QTest::keyClick(pList, Qt::Key_Return);
+        QString shown;
+        OnNextModal([&](QWidget* pModal) {
+            shown = qobject_cast<CCopyDlg*>(pModal)->TextEdit()->toPlainText();
+            QTest::mouseClick(Find<QPushButton>(pModal, "buttonCancel"), Qt::LeftButton);
+        });
+        QTRY_COMPARE(shown, QStringLiteral("Пер 1:2. Свет во тьме светит, и тьма не объяла его."));
+        QVERIFY(!pList->isVisible());
+        QCOMPARE(pDlg->m_comboVerse->currentText(), QStringLiteral("Пер 1:2"));
+        QCOMPARE(History(*pDlg), QStringList{QStringLiteral("Пер 1:2")});
     }
 
     // The abbreviations are offered while the book is typed; only Down and

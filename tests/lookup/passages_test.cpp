@@ -1,11 +1,13 @@
 // The passages table (tests/data/cases/passages.tsv) through LookUp and
-// FormatQuotation: the same cases the command-line test runs.
+// FormatQuotation, and the searches table (find.tsv) through FindVerses: the
+// same cases the command-line test runs.
 #include <gtest/gtest.h>
 
 #include <map>
 
 #include "cli/options.h"
 #include "lookup/citation.h"
+#include "lookup/find.h"
 #include "lookup/lookup.h"
 #include "modules/catalogue.h"
 #include "support/cases.h"
@@ -49,6 +51,31 @@ TEST(Passages, EachCaseOfTheTable) {
                               result.m_encoding, TextEncoding::Utf8),
                   row["quotation"]);
         EXPECT_EQ(Cp1251ToUtf8(result.m_strReason), row["reason"]);
+    }
+}
+
+TEST(Find, EachCaseOfTheTable) {
+    const ModuleCatalogue catalogue = ScanModules(std::string(SORVANTA_TEST_DATA) + "/refs");
+    for (const test::CCase& row : test::ReadCases("find.tsv")) {
+        SCOPED_TRACE(row.Where());
+        const COptionsResult options = ParseOptions(Options(row["options"]));
+        const auto nModule = static_cast<std::size_t>(std::stoi(row["module"]));
+        const std::string& strIni = catalogue.m_arrModuleIni.at(nModule);
+        ModuleMarkers markers;
+        ReadModuleMarkers(strIni, markers);
+        const CFindResult result = FindVerses(row["typed"], strIni, markers, catalogue.m_arrEncodings[nModule],
+                                              TextEncoding::Utf8, options.m_options.m_passage);
+        std::string strVerses;
+        for (const CFoundVerse& verse : result.m_arrVerses) {
+            strVerses += (strVerses.empty() ? "" : "; ") +
+                         ConvertText(verse.m_strReference, result.m_encoding, TextEncoding::Utf8);
+        }
+        EXPECT_EQ(strVerses.empty() ? "none" : strVerses, row["verses"]);
+        EXPECT_EQ(result.m_arrVerses.empty()
+                      ? ""
+                      : ConvertText(result.m_arrVerses.front().m_strStart, result.m_encoding, TextEncoding::Utf8),
+                  row["start"]);
+        EXPECT_EQ(Cp1251ToUtf8(result.m_strRefusal), row["message"]);
     }
 }
 

@@ -103,6 +103,38 @@ TEST_F(QuoteSessionTest, StrongsNumbersAreKeptOnlyWhenTheProfileSaysSo) {
     }
 }
 
+// Words typed instead of a reference give the verses that hold them to
+// choose from; choosing one is OK for its reference. Words that find nothing,
+// or are refused, give the messages of a book not found, and one word is no search.
+TEST_F(QuoteSessionTest, WordsTypedOfferTheVersesFoundOrTheMessagesOfToday) {
+    m_store.m_profile.Group("Settings").SetValue("Directory", SORVANTA_TEST_DATA "/refs");
+    m_session.LoadSettings();
+    m_session.ScanModules();
+    m_session.SelectModule(4);
+    const std::string strNoBook = Cp("Нету книг c таким сокращением или не выбран модуль");
+    const std::string strNotFound = Cp("Искомый отрывок не найден");
+    const struct {
+        const char* pTyped;
+        COkStep step;
+        const char* pFirstFound;
+        std::vector<std::string> arrMessages;
+    } cases[] = {
+        {"свет тьма", COkStep::ChooseVerse, "Вт 1:3", {}},
+        {"зебра квант", COkStep::Failed, "", {strNoBook, strNotFound}},
+        {"и в", COkStep::Failed, "", {strNoBook, strNotFound + Cp("\nДля поиска нужно слово хотя бы из двух букв.")}},
+        {"свет", COkStep::Failed, "", {strNoBook, strNotFound}},
+    };
+    for (const auto& c : cases) {
+        const COkResult result = m_session.OnOK(Cp(c.pTyped));
+        EXPECT_EQ(result.m_step, c.step) << c.pTyped;
+        EXPECT_EQ(result.m_arrFound.empty() ? "" : result.m_arrFound.front().m_strReference, Cp(c.pFirstFound));
+        EXPECT_EQ(result.m_arrMessages, c.arrMessages) << c.pTyped;
+    }
+    EXPECT_EQ(m_session.m_arrHistory, std::vector<std::string>{});
+    EXPECT_EQ(m_session.OnOK(Cp("Вт 1:3")).m_strQuotation, Cp("Вт 1:3. Свет, тьма!"));
+    EXPECT_EQ(m_session.m_arrHistory, std::vector<std::string>{"Вт 1:3"});
+}
+
 // A template kept in the profile shapes the quotation; one that could not be
 // used (no {текст}, or longer than the profile keeps) leaves the format's own.
 TEST_F(QuoteSessionTest, TheProfilesTemplateShapesTheQuotationWhenItCanBeUsed) {
