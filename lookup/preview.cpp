@@ -6,6 +6,7 @@
 #include "lookup/bookresolver.h"
 #include "lookup/clean.h"
 #include "lookup/extract.h"
+#include "lookup/find.h"
 #include "lookup/lookup.h"
 #include "lookup/reference.h"
 #include "lookup/request.h"
@@ -139,6 +140,7 @@ std::string VerseCount(int nVerses) {
 std::string DescribeRequest(std::string_view strVerse, const std::string& strIniPath, const ModuleMarkers& markers,
                             TextEncoding moduleEncoding, TextEncoding typedEncoding) {
     if (strIniPath.empty() || Trim(strVerse).empty()) return {};
+    if (IsWordSearch(strVerse)) return "Поиск стихов по словам";
     const std::vector<RequestPart> parts =
         SplitRequest(ConvertText(strVerse, typedEncoding, moduleEncoding), moduleEncoding);
     std::string strLine;

@@ -13,7 +13,8 @@ namespace sorvanta {
 
 // "Иоанна 3:16–18, 3 стиха", "Иоанна, глава 3", or the reason the lookup
 // would fail ("Нет книги с таким сокращением", "В книге глав: 21", "В главе
-// стихов: 36", "Искомый отрывок не найден"); UTF-8. Several references
+// стихов: 36", "Искомый отрывок не найден"), or "Поиск стихов по словам" for
+// words that OK would seek in the module's verses; UTF-8. Several references
 // (";") are told one after another, or the first that would fail. "" for a
 // blank request or no module. Reads the configuration file and the books
 // named, as the lookup does; nothing is kept between calls.
