@@ -15,11 +15,11 @@ bool IsTaskBar(HWND hWindow) {
     return name == L"Shell_TrayWnd" || name == L"Shell_SecondaryTrayWnd" || name == L"NotifyIconOverflowWindow";
 }
 
-// A window a person writes in: shown, not minimised, no tool window, not
-// the task bar.
+// A window a person writes in: shown, not minimised, neither a tool window
+// nor one kept above the others (the task bar is one).
 bool IsWorkWindow(HWND hWindow) {
     return IsWindowVisible(hWindow) && !IsIconic(hWindow) &&
-           (GetWindowLongPtrW(hWindow, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0 && !IsTaskBar(hWindow);
+           (GetWindowLongPtrW(hWindow, GWL_EXSTYLE) & (WS_EX_TOOLWINDOW | WS_EX_TOPMOST)) == 0;
 }
 
 }  // namespace
