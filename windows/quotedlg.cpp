@@ -106,6 +106,9 @@ void CQuoteDlg::FillHistory() {
 }
 
 bool CQuoteDlg::OnOK() {
+    // While another program's selection is being copied, OK waits for it:
+    // the clipboard still has to be put back.
+    if (m_documentStep == CDocumentStep::KeysUp || m_documentStep == CDocumentStep::Copying) return false;
     const std::string strVerse = TextOfWide(DlgItemText(m_hWnd, IDC_VERSE));
     const COkResult result = m_session.OnOK(strVerse);
     if (result.m_step == COkStep::Failed) {
