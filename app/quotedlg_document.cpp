@@ -11,7 +11,9 @@
 
 #include "app/quotedlg.h"
 #include "platform/log.h"
+#include "session/selectedtext.h"
 #include "ui/messagebox.h"
+#include "ui/qtext.h"
 
 namespace sorvanta {
 
@@ -22,18 +24,10 @@ namespace {
 constexpr int kPasteLookInterval = 20;
 constexpr int kPasteLooks = 100;
 
-// A selection this large is no reference.
-constexpr qsizetype kLargestSelection = 10 * 1024 * 1024;
-
 bool IsOwnWindow(std::uint64_t window) {
     const QWidgetList windows = QApplication::topLevelWidgets();
     return std::any_of(windows.begin(), windows.end(),
                        [window](const QWidget* pWidget) { return pWidget->internalWinId() == window; });
-}
-
-// Text that was not text: bytes that were no characters, or a zero byte.
-bool LooksBinary(const QString& text) {
-    return text.contains(QChar(0)) || text.contains(QChar::ReplacementCharacter);
 }
 
 }  // namespace
@@ -74,25 +68,22 @@ void CQuoteDlg::ReplaceSelectedReference() {
     m_bReplacing = true;
     const QMimeData* pData = QGuiApplication::clipboard()->mimeData(QClipboard::Selection);
     const QString text = pData == nullptr ? QString() : pData->text();
-    QString problem;
-    if (text.size() >= kLargestSelection / 4 && text.toUtf8().size() >= kLargestSelection) {
-        problem = QStringLiteral("Выделено 10 МБ или больше: это не ссылка. Документ не изменён.");
-    } else if (LooksBinary(text) ||
-               (text.isEmpty() && pData != nullptr && !pData->hasText() && !pData->formats().isEmpty())) {
-        problem = QStringLiteral("Выделен не текст. Документ не изменён.");
-    }
-    if (text.trimmed().isEmpty() || !problem.isEmpty()) {
-        if (!problem.isEmpty()) AfxMessageBox(problem);
+    const bool bDataWithoutText = pData != nullptr && !pData->hasText() && !pData->formats().isEmpty();
+    const CSelectionProblem problem =
+        ProblemOfSelection(std::u16string_view(QStringView(text).utf16(), text.size()), bDataWithoutText);
+    if (text.trimmed().isEmpty() || problem != CSelectionProblem::None) {
+        if (problem != CSelectionProblem::None)
+            AfxMessageBox(ToQString(SelectionProblemMessage(problem), TextEncoding::Utf8));
         m_bReplacing = false;
         return;
     }
     const std::uint64_t window = m_pDocuments->ActiveWindow();
     m_nWriterWindow = IsOwnWindow(window) ? 0 : window;
     m_comboVerse->setEditText(text);
+    // Not found: the lookup has told why, once.
     if (LookUpAndCopy() == 0) {
         m_nWriterWindow = 0;
         m_bReplacing = false;
-        AfxMessageBox(QStringLiteral("Искомый отрывок не найден"));
     }
 }
 

@@ -40,10 +40,17 @@ function(sorvanta_windows_tests)
   set_tests_properties(core_tests cli_contract PROPERTIES FIXTURES_REQUIRED wine LABELS windows)
 
   if(SORVANTA_NATIVE_BUILD)
-    add_test(NAME windows_e2e
-      COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/scenario.py ${CMAKE_CURRENT_SOURCE_DIR}/e2e/windows.steps
-              windows $<TARGET_FILE:sorvanta> ${SORVANTA_NATIVE_BUILD}/samples ${CMAKE_CURRENT_SOURCE_DIR}/data
-              standin=$<TARGET_FILE:orvanel-standin>)
-    set_tests_properties(windows_e2e PROPERTIES LABELS "windows;e2e" TIMEOUT 300)
+    # windows_e2e runs the section [windows], windows_e2e_NAME the section [NAME].
+    foreach(section windows document)
+      set(name windows_e2e_${section})
+      if(section STREQUAL windows)
+        set(name windows_e2e)
+      endif()
+      add_test(NAME ${name}
+        COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/scenario.py ${CMAKE_CURRENT_SOURCE_DIR}/e2e/windows.steps
+                ${section} $<TARGET_FILE:sorvanta> ${SORVANTA_NATIVE_BUILD}/samples ${CMAKE_CURRENT_SOURCE_DIR}/data
+                standin=$<TARGET_FILE:orvanel-standin>)
+      set_tests_properties(${name} PROPERTIES LABELS "windows;e2e" TIMEOUT 300)
+    endforeach()
   endif()
 endfunction()

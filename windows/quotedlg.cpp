@@ -105,12 +105,15 @@ void CQuoteDlg::FillHistory() {
     SetWindowTextW(hVerse, typed.c_str());
 }
 
-void CQuoteDlg::OnOK() {
+bool CQuoteDlg::OnOK() {
+    // While another program's selection is being copied, OK waits for it:
+    // the clipboard still has to be put back.
+    if (m_documentStep == CDocumentStep::KeysUp || m_documentStep == CDocumentStep::Copying) return false;
     const std::string strVerse = TextOfWide(DlgItemText(m_hWnd, IDC_VERSE));
     const COkResult result = m_session.OnOK(strVerse);
     if (result.m_step == COkStep::Failed) {
         ShowMessages(result.m_arrMessages);
-        return;
+        return false;
     }
     if (result.m_step == COkStep::ChooseVerse) {
         // Until this window lists the verses found, words read as a book that is not there.
@@ -118,18 +121,30 @@ void CQuoteDlg::OnOK() {
         return;
     }
     FillHistory();
-    if (result.m_step == COkStep::ShowQuoteWindow) {
+    if (result.m_step == COkStep::ShowQuoteWindow && !m_bReplacing) {
         CCopyDlg dlg(result);
         const bool bCopied = dlg.DoModal(m_hWnd) == IDOK;
         m_session.QuoteWindowEnded(bCopied, dlg.m_bDontShow);
-        if (bCopied) HideToTray();
-        return;
+        if (bCopied) {
+            HideToTray();
+            PasteIntoWriterWindow();
+        }
+        return true;
     }
     // Without the quote window the quotation goes to the clipboard at once:
     // hiding without copying would report a copy that never happened.
+    // A selected reference is replaced where it stands; the window stays as it is.
     const std::wstring text = WideOfText(WithCrLf(result.m_strQuotation), result.m_encoding);
-    if (!CopyToClipboard(m_hWnd, text, result.m_strHtml)) AfxMessageBox(m_hWnd, ClipboardFailureMessage());
-    HideToTray();
+    const bool bCopied = CopyToClipboard(m_hWnd, text, result.m_strHtml);
+    if (!bCopied) AfxMessageBox(m_hWnd, ClipboardFailureMessage());
+    if (!m_bReplacing) HideToTray();
+    if (bCopied) {
+        PasteIntoWriterWindow();
+    } else {
+        m_hWriterWindow = nullptr;
+        EndDocumentSteps();
+    }
+    return true;
 }
 
 void CQuoteDlg::OnSettings() {
@@ -184,6 +199,10 @@ INT_PTR CQuoteDlg::OnMessage(UINT nMessage, WPARAM wParam, LPARAM lParam) {
         case WM_HOTKEY:
             if (wParam == kHotkeyLaunch) LaunchHost(m_hWnd);
             if (wParam == kHotkeyRestore) BringToFront();
+            if (wParam == kHotkeyReplace) ReplaceSelectedReference();
+            return TRUE;
+        case WM_TIMER:
+            if (wParam == kDocumentTimer) OnDocumentTimer();
             return TRUE;
         case WM_COPYDATA: {
             const auto* pData = reinterpret_cast<const COPYDATASTRUCT*>(lParam);

@@ -30,6 +30,8 @@ void RegisterHotkey(HWND hWnd, int nId, UINT nModifiers, char ch) {
 void CQuoteDlg::RegisterHotkeys() {
     RegisterHotkey(m_hWnd, kHotkeyLaunch, MOD_ALT | MOD_CONTROL, m_session.m_settings.m_chHotkeyLaunch);
     RegisterHotkey(m_hWnd, kHotkeyRestore, MOD_WIN, m_session.m_settings.m_chHotkeyRestore);
+    // Any foreground window can be given keys: the selection can always be replaced.
+    RegisterHotkey(m_hWnd, kHotkeyReplace, MOD_WIN | MOD_SHIFT, m_session.m_settings.m_chHotkeyRestore);
 }
 
 void CQuoteDlg::InitTrayIcon() {
@@ -64,6 +66,7 @@ void CQuoteDlg::ShowTrayMenu() {
     const HMENU hMenu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TRAYMENU));
     if (hMenu == nullptr) return;
     if (const HMENU hPopup = GetSubMenu(hMenu, 0); hPopup != nullptr) {
+        RememberWriterWindow();       // before the menu takes the foreground
         SetForegroundWindow(m_hWnd);  // so a click outside closes the menu
         TrackPopupMenu(hPopup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, pos.x, pos.y, 0, m_hWnd, nullptr);
         PostMessageW(m_hWnd, WM_NULL, 0, 0);
@@ -83,6 +86,7 @@ void CQuoteDlg::HideToTray() {
 // in the reference field with its text selected, so the next reference is
 // simply typed over it.
 void CQuoteDlg::BringToFront() {
+    RememberWriterWindow();
     ShowWindow(m_hWnd, SW_RESTORE);
     ShowWindow(m_hWnd, SW_SHOW);
     SetForegroundWindow(m_hWnd);

@@ -12,7 +12,8 @@ import time
 
 from x11 import X11Desktop
 
-SETTINGS_KEY = r"HKCU\Software\Sorvanta\sorvanta\Settings"
+PROGRAM_KEY = r"HKCU\Software\Sorvanta\sorvanta"
+SETTINGS_KEY = PROGRAM_KEY + r"\Settings"
 
 
 def windows_path(value):
@@ -51,9 +52,12 @@ class WineDesktop(X11Desktop):
     # --- the registry in place of the profile ----------------------------------------------------------
 
     def do_profile(self, values):
+        """profile KEY=VALUE ...: of the Settings group, or of another as GROUP/KEY=VALUE."""
         for key, value in (value.split("=", 1) for value in values.split()):
+            group, key = key.split("/", 1) if "/" in key else ("Settings", key)
             kind = "REG_DWORD" if value.lstrip("-").isdigit() else "REG_SZ"
-            self.wine("reg", "add", SETTINGS_KEY, "/v", key, "/t", kind, "/d", windows_path(value), "/f")
+            self.wine("reg", "add", PROGRAM_KEY + "\\" + group, "/v", key, "/t", kind, "/d", windows_path(value),
+                      "/f")
 
     def do_settings(self, values):
         """The registry holds these settings, no more; numbers as the profile writes them."""
@@ -98,6 +102,34 @@ class WineDesktop(X11Desktop):
             return self.xdotool("search", "--onlyvisible", "--classname", "^notepad.exe$").split()
         assert self.wait_for(shown, 60), "notepad did not start"
         self.activate(shown()[0])
+
+    def do_editor(self, name):
+        """Wine's notepad on an empty document of that name in the home folder, active."""
+        self.document = os.path.join(self.home, name)
+        open(self.document, "w").close()
+        self.spawn(["wine", "notepad", windows_path(self.document)])
+
+        def shown():
+            return self.xdotool("search", "--onlyvisible", "--name", "^" + re.escape(name)).split()
+        assert self.wait_for(shown, 60), "notepad did not start"
+        self.editor = shown()[0]
+        self.activate(self.editor)
+
+    def when_document(self, text):
+        """notepad's text, saved with Ctrl+S (made active first if it is not); its line breaks as \\n."""
+        if self.xdotool("getactivewindow") != self.editor:
+            self.activate(self.editor)
+        self.key("ctrl+s")
+        time.sleep(0.3)
+        with open(self.document, "rb") as document:
+            saved = document.read()
+        for bom, encoding in ((b"\xef\xbb\xbf", "utf-8"), (b"\xff\xfe", "utf-16-le")):
+            if saved.startswith(bom):
+                saved = saved[len(bom):].decode(encoding)
+                break
+        else:
+            saved = saved.decode("cp1252")
+        return saved.replace("\r\n", "\n") == text
 
     def tray_icons(self):
         """Where the program's tray icons are: Wine's explorer docks a strip in the tray host, an icon
