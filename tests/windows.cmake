@@ -40,17 +40,14 @@ function(sorvanta_windows_tests)
   set_tests_properties(core_tests cli_contract PROPERTIES FIXTURES_REQUIRED wine LABELS windows)
 
   if(SORVANTA_NATIVE_BUILD)
-    # windows_e2e runs the section [windows], windows_e2e_NAME the section [NAME].
-    foreach(section windows document)
-      set(name windows_e2e_${section})
-      if(section STREQUAL windows)
-        set(name windows_e2e)
-      endif()
-      add_test(NAME ${name}
+    # One test for each section of the steps file, each on a desktop of its own.
+    foreach(section windows document settings)
+      add_test(NAME windows_e2e_${section}
         COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/scenario.py ${CMAKE_CURRENT_SOURCE_DIR}/e2e/windows.steps
                 ${section} $<TARGET_FILE:sorvanta> ${SORVANTA_NATIVE_BUILD}/samples ${CMAKE_CURRENT_SOURCE_DIR}/data
-                standin=$<TARGET_FILE:orvanel-standin>)
-      set_tests_properties(${name} PROPERTIES LABELS "windows;e2e" TIMEOUT 300)
+                standin=$<TARGET_FILE:orvanel-standin> winholdkey=$<TARGET_FILE:winholdkey>
+                controltext=$<TARGET_FILE:controltext>)
+      set_tests_properties(windows_e2e_${section} PROPERTIES LABELS "windows;e2e" TIMEOUT 300)
     endforeach()
   endif()
 endfunction()

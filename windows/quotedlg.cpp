@@ -3,6 +3,7 @@
 #include "windows/clipboard.h"
 #include "windows/copydlg.h"
 #include "windows/hostlauncher.h"
+#include "windows/hotkeyprobe.h"
 #include "windows/messagebox.h"
 #include "windows/referencemenu.h"
 #include "windows/resource.h"
@@ -83,6 +84,7 @@ void CQuoteDlg::ScanModules() {
     ShowMessages(catalogue.m_arrMessages);
     SendMessageW(hModules, CB_SETCURSEL, static_cast<WPARAM>(m_session.m_nSelected), 0);
     OfferBookAbbreviations();
+    UpdatePreview();
 }
 
 void CQuoteDlg::OfferBookAbbreviations() {
@@ -149,6 +151,10 @@ bool CQuoteDlg::OnOK() {
 
 void CQuoteDlg::OnSettings() {
     CSettingsDlg dlg(m_session.m_settings, m_session.m_quotation);
+    dlg.m_probeHotkey = [this](int nId, char ch) {
+        const CSettingsValues& held = m_session.m_settings;
+        return ProbeHotkey(m_hWnd, nId, nId == kHotkeyLaunch ? held.m_chHotkeyLaunch : held.m_chHotkeyRestore, ch);
+    };
     if (dlg.DoModal(m_hWnd) != IDOK) return;
     if (const std::string strFailure = m_session.ApplySettings(dlg.Values(), dlg.m_quotation); !strFailure.empty()) {
         AfxMessageBox(m_hWnd, WideOfUtf8(strFailure));
@@ -180,7 +186,11 @@ void CQuoteDlg::OnCommand(WORD nId, WORD nCode) {
             if (nCode == CBN_SELCHANGE) {
                 m_session.SelectModule(static_cast<int>(SendDlgItemMessageW(m_hWnd, IDC_MODULES, CB_GETCURSEL, 0, 0)));
                 OfferBookAbbreviations();
+                UpdatePreview();
             }
+            break;
+        case IDC_VERSE:
+            if (nCode == CBN_EDITCHANGE || nCode == CBN_SELCHANGE) UpdatePreview(nCode == CBN_SELCHANGE);
             break;
         default: break;
     }

@@ -61,6 +61,9 @@ private:
     // The selected module's abbreviations, offered while the book is typed.
     void OfferBookAbbreviations();
     void ShowMessages(const std::vector<std::string>& arrMessages);
+    // The line below the buttons: what OK would quote for the field's text,
+    // or for the history entry being chosen (quotedlg_preview.cpp).
+    void UpdatePreview(bool bChoosing = false);
 
     // Tray, hot keys and window states (quotedlg_tray.cpp)
     void RegisterHotkeys();

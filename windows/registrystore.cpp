@@ -27,7 +27,7 @@ struct CGroupKind {
 };
 constexpr CGroupKind kGroups[] = {
     {kSettingsGroup, "Directory"},
-    {"Quotation", "Format"},
+    {"Quotation", "Format Template"},
     {"History", "*"},
 };
 

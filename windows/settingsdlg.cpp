@@ -1,8 +1,10 @@
 #include "windows/settingsdlg.h"
 
 #include "session/hotkeychar.h"
+#include "session/quotesession.h"
 #include "windows/folderpicker.h"
 #include "windows/messagebox.h"
+#include "windows/quotedlg.h"
 #include "windows/resource.h"
 #include "windows/wintext.h"
 
@@ -21,6 +23,15 @@ bool Checked(HWND hDlg, int nId) {
     return IsDlgButtonChecked(hDlg, nId) == BST_CHECKED;
 }
 
+// Why a hot key cannot be had, told beside its field ("" when it can).
+const wchar_t* HotkeyStatusText(CHotkeyState state) {
+    switch (state) {
+        case CHotkeyState::Taken: return L"Занято другой программой";
+        case CHotkeyState::NoKey: return L"Нет такой клавиши";
+        default: return L"";
+    }
+}
+
 }  // namespace
 
 BOOL CSettingsDlg::OnInitDialog() {
@@ -35,6 +46,7 @@ BOOL CSettingsDlg::OnInitDialog() {
     m_strHotkeyLaunch = WideOfText(HotkeyText(m_ownerValues.m_chHotkeyLaunch));
     m_strHotkeyRestore = WideOfText(HotkeyText(m_ownerValues.m_chHotkeyRestore));
     UpdateData(false);
+    ShowHotkeyStatus();
     CenterWindow();
     return TRUE;  // the focus goes to "Записать"
 }
@@ -51,6 +63,8 @@ bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
         SetCheck(m_hWnd, IDC_JOINLINES, m_quotation.m_style.m_bJoinLines);
         SetCheck(m_hWnd, IDC_HTML, m_quotation.m_bHtml != 0);
         SetCheck(m_hWnd, IDC_KEEPSTRONG, m_quotation.m_passage.m_bKeepStrongNumbers);
+        SetCheck(m_hWnd, IDC_PASTEINTODOCUMENT, m_quotation.m_bPasteIntoDocument != 0);
+        SetDlgItemTextW(m_hWnd, IDC_TEMPLATE, WideOfUtf8(m_quotation.m_strTemplate).c_str());
         return true;
     }
     for (const int nField : {IDC_HOTKEY_LAUNCH, IDC_HOTKEY_RESTORE}) {
@@ -72,6 +86,8 @@ bool CSettingsDlg::UpdateData(bool bSaveAndValidate) {
     m_quotation.m_style.m_bJoinLines = Checked(m_hWnd, IDC_JOINLINES);
     m_quotation.m_bHtml = Checked(m_hWnd, IDC_HTML) ? 1 : 0;
     m_quotation.m_passage.m_bKeepStrongNumbers = Checked(m_hWnd, IDC_KEEPSTRONG);
+    m_quotation.m_bPasteIntoDocument = Checked(m_hWnd, IDC_PASTEINTODOCUMENT) ? 1 : 0;
+    m_quotation.m_strTemplate = Utf8OfWide(DlgItemText(m_hWnd, IDC_TEMPLATE));
     return true;
 }
 
@@ -91,15 +107,45 @@ void CSettingsDlg::OnBrowse() {
     }
 }
 
+bool CSettingsDlg::TemplateAccepted() const {
+    const std::string strRefusal = QuotationTemplateError(m_quotation.m_strTemplate);
+    if (strRefusal.empty()) return true;
+    AfxMessageBox(m_hWnd, WideOfUtf8(strRefusal));
+    SetFocus(GetDlgItem(m_hWnd, IDC_TEMPLATE));
+    return false;
+}
+
+CHotkeyState CSettingsDlg::FieldState(int nField, int nId) const {
+    const std::wstring text = DlgItemText(m_hWnd, nField);
+    if (!m_probeHotkey || text.size() != 1) return CHotkeyState::Available;
+    return m_probeHotkey(nId, HotkeyChar(TextOfWide(text)));
+}
+
+// With "Вставлять цитату в документ" the restore character also makes the
+// Win+Shift hot key, which the restore field speaks for when only it is taken.
+void CSettingsDlg::ShowHotkeyStatus() {
+    SetDlgItemTextW(m_hWnd, IDC_STATUS_LAUNCH, HotkeyStatusText(FieldState(IDC_HOTKEY_LAUNCH, kHotkeyLaunch)));
+    const CHotkeyState restore = FieldState(IDC_HOTKEY_RESTORE, kHotkeyRestore);
+    const bool bReplaceTaken = restore == CHotkeyState::Available && Checked(m_hWnd, IDC_PASTEINTODOCUMENT) &&
+                               FieldState(IDC_HOTKEY_RESTORE, kHotkeyReplace) == CHotkeyState::Taken;
+    SetDlgItemTextW(m_hWnd, IDC_STATUS_RESTORE,
+                    bReplaceTaken ? L"Win+Shift: занято другой программой" : HotkeyStatusText(restore));
+}
+
 INT_PTR CSettingsDlg::OnMessage(UINT nMessage, WPARAM wParam, LPARAM /*lParam*/) {
     if (nMessage == WM_INITDIALOG) return OnInitDialog();
     if (nMessage != WM_COMMAND) return FALSE;
     switch (LOWORD(wParam)) {
         case IDOK:
-            if (UpdateData(true)) EndDialog(m_hWnd, IDOK);
+            if (UpdateData(true) && TemplateAccepted()) EndDialog(m_hWnd, IDOK);
             return TRUE;
         case IDCANCEL: EndDialog(m_hWnd, IDCANCEL); return TRUE;
         case IDC_BROWSE: OnBrowse(); return TRUE;
+        case IDC_HOTKEY_LAUNCH:
+        case IDC_HOTKEY_RESTORE:
+            if (HIWORD(wParam) == EN_CHANGE) ShowHotkeyStatus();
+            return TRUE;
+        case IDC_PASTEINTODOCUMENT: ShowHotkeyStatus(); return TRUE;
         default: return FALSE;
     }
 }

@@ -130,6 +130,20 @@ class WineDesktop(X11Desktop):
         else:
             saved = saved.decode("cp1252")
         return saved.replace("\r\n", "\n") == text
+    def do_hold_key(self, combination):
+        """Another Windows program holds the combination ("super+shift+b"); a character alone stands for
+        Ctrl+Alt and it, as on X11."""
+        *names, character = combination.split("+") if "+" in combination else ["ctrl", "alt", combination]
+        modifiers = sum({"alt": 1, "ctrl": 2, "shift": 4, "super": 8}[name] for name in names)
+        holder = self.spawn(["wine", self.tools["winholdkey"], str(modifiers), character], stdout=subprocess.PIPE,
+                            text=True)
+        assert holder.stdout.readline().strip() == "held", "the combination was not to be had: " + combination
+
+    def when_text(self, rest):
+        """text TITLE ID [TEXT]: the control of that id in the shown window of that title says the text."""
+        title, control, text = (rest.split(" ", 2) + [""])[:3]
+        said = dict(line.split("\t", 1) for line in self.wine(self.tools["controltext"], control).splitlines())
+        return said.get(title) == text
 
     def tray_icons(self):
         """Where the program's tray icons are: Wine's explorer docks a strip in the tray host, an icon

@@ -107,6 +107,14 @@ class X11Desktop:
         # the key arrives, so such characters go slower.
         self.xdotool("type", "--delay", "20" if text.isascii() else "120", text)
 
+    def do_paste(self, text):
+        """Another program puts the text on the clipboard and Ctrl+V pastes it: typing letters without a key on
+        the keyboard is not sure to reach a Windows program under Wine."""
+        subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=text.encode(), env=self.env, timeout=10,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        time.sleep(0.5)  # the program hears of the new owner of the clipboard
+        self.key("ctrl+v")
+
     def clipboard(self, target):
         return subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", target], env=self.env,
                               capture_output=True, timeout=10).stdout.decode("utf-8")
