@@ -24,6 +24,9 @@ void CQuoteDlg::OnSettings() {
     if (!strFailure.empty()) AfxMessageBox(ToQString(strFailure, TextEncoding::Utf8));
     RegisterHotkeys();
     ScanModules();
+    // Switched on here, the person is asked now, where a desktop asks, and
+    // once more if they refused before.
+    if (m_pDocuments && m_session.m_quotation.m_bPasteIntoDocument != 0) m_pDocuments->PrepareToPaste(true);
 }
 
 void CQuoteDlg::RegisterHotkeys() {
