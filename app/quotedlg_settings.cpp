@@ -35,9 +35,9 @@ void CQuoteDlg::RegisterHotkeys() {
     m_pHotkeys->UnregisterHotKey(kHotkeyRestore);
     m_pHotkeys->RegisterHotKey(kHotkeyRestore, kModWin, m_session.m_settings.m_chHotkeyRestore);
     // The selected reference is replaced only where the writer's window can
-    // be pasted into.
+    // be pasted into and its selection read.
     m_pHotkeys->UnregisterHotKey(kHotkeyReplace);
-    if (m_pDocuments)
+    if (m_pDocuments && m_pDocuments->ReadsSelection())
         m_pHotkeys->RegisterHotKey(kHotkeyReplace, kModWin | kModShift, m_session.m_settings.m_chHotkeyRestore);
 }
 

@@ -25,6 +25,9 @@ public:
     virtual bool ReadyForPaste(std::uint64_t window) = 0;
     // Presses and releases the paste key (Ctrl+V) where the focus is.
     virtual void SendPasteKey() = 0;
+    // Whether the text selected in the writer's window can be read from here
+    // (the primary selection) while that window has the focus.
+    virtual bool ReadsSelection() const { return true; }
 };
 
 // The platform's way, or null where a program cannot do this (X11 without

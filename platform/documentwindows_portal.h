@@ -34,6 +34,10 @@ public:
     bool ReadyForPaste(std::uint64_t window) override;
     // Typed once the desktop allows it; after a refusal nothing is.
     void SendPasteKey() override;
+    // KWin offers the primary selection only to the program with the
+    // keyboard focus, and Qt forgets it when the focus goes: the writer's
+    // selection is never seen from here.
+    bool ReadsSelection() const override { return false; }
 
 private slots:
     void OnSessionClosed();
