@@ -105,7 +105,7 @@ bool CQuoteDlg::OnInitDialog() {
 
     LoadSettings();
     if (!m_pHotkeys) m_pHotkeys = CreatePlatformHotkeyLayer();
-    m_pDocuments = CreateDocumentWindows();
+    m_pDocuments = CreateDocumentWindows(*m_pHotkeys);
     connect(m_pHotkeys.get(), &CHotkeyLayer::HotKeyPressed, this, &CQuoteDlg::OnHotKey);
     RegisterHotkeys();
     InitTrayIcon();

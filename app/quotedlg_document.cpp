@@ -40,6 +40,7 @@ void CQuoteDlg::RememberWriterWindow() {
     // Called up again from its own window, it keeps the writer's.
     const std::uint64_t window = m_pDocuments->ActiveWindow();
     if (!IsOwnWindow(window)) m_nWriterWindow = window;
+    m_pDocuments->PrepareToPaste(false);
 }
 
 void CQuoteDlg::PasteIntoWriterWindow() {

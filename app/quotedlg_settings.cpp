@@ -22,6 +22,9 @@ void CQuoteDlg::OnSettings() {
     if (!strFailure.empty()) AfxMessageBox(ToQString(strFailure, TextEncoding::Utf8));
     RegisterHotkeys();
     ScanModules();
+    // Switched on here, the person is asked now, where a desktop asks, and
+    // once more if they refused before.
+    if (m_pDocuments && m_session.m_quotation.m_bPasteIntoDocument != 0) m_pDocuments->PrepareToPaste(true);
 }
 
 void CQuoteDlg::RegisterHotkeys() {
@@ -30,9 +33,9 @@ void CQuoteDlg::RegisterHotkeys() {
     m_pHotkeys->UnregisterHotKey(kHotkeyRestore);
     m_pHotkeys->RegisterHotKey(kHotkeyRestore, HotkeyModifiers(kHotkeyRestore), m_session.m_settings.m_chHotkeyRestore);
     // The selected reference is replaced only where the writer's window can
-    // be pasted into.
+    // be pasted into and its selection read.
     m_pHotkeys->UnregisterHotKey(kHotkeyReplace);
-    if (m_pDocuments)
+    if (m_pDocuments && m_pDocuments->ReadsSelection())
         m_pHotkeys->RegisterHotKey(kHotkeyReplace, HotkeyModifiers(kHotkeyReplace),
                                    m_session.m_settings.m_chHotkeyRestore);
 }

@@ -3,7 +3,7 @@
 
 namespace sorvanta {
 
-std::unique_ptr<CDocumentWindows> CreateDocumentWindows() {
+std::unique_ptr<CDocumentWindows> CreateDocumentWindows(const CHotkeyLayer&) {
     return nullptr;
 }
 

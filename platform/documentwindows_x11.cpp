@@ -9,7 +9,7 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
-#include "platform/documentwindows.h"
+#include "platform/documentwindows_x11.h"
 
 namespace sorvanta {
 
@@ -130,7 +130,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<CDocumentWindows> CreateDocumentWindows() {
+std::unique_ptr<CDocumentWindows> CreateX11DocumentWindows() {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) return nullptr;
     auto* pX11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     Display* pDisplay = pX11 == nullptr ? nullptr : pX11->display();

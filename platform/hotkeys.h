@@ -48,6 +48,9 @@ public:
 
 signals:
     void HotKeyPressed(int nId);
+    // The hot key's keys are let go; only where the platform tells (the
+    // desktop portal).
+    void HotKeyReleased(int nId);
 };
 
 // The layer of the platform the program runs on; one that registers nothing

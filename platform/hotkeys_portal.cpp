@@ -7,16 +7,14 @@
 #include <algorithm>
 
 #include "platform/log.h"
+#include "platform/portalrequest.h"
 #include "platform/portaltrigger.h"
 
 namespace sorvanta {
 
 namespace {
 
-const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kShortcutsInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
-const QString kRequestInterface = QStringLiteral("org.freedesktop.portal.Request");
 // The desktop keeps the shortcuts under the session's token, so the same
 // token each time lets a person's own choice of keys outlast the program.
 const QString kSessionToken = QStringLiteral("sorvanta");
@@ -32,6 +30,7 @@ struct CShortcutName {
 constexpr CShortcutName kShortcutNames[] = {
     {kHotkeyLaunch, "launch-host", "Запустить Orvanel"},
     {kHotkeyRestore, "restore-window", "Развернуть окно"},
+    {kHotkeyReplace, "replace-reference", "Заменить выделенную ссылку цитатой"},
 };
 
 const CShortcutName* NameOfHotkey(int nId) {
@@ -154,31 +153,31 @@ void CPortalHotkeys::OpenSession() {
     QDBusConnection::connectToBus(QDBusConnection::SessionBus, m_strConnection);
     Bus().connect(kPortalService, kPortalPath, kShortcutsInterface, QStringLiteral("Activated"), this,
                   SLOT(OnActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
+    Bus().connect(kPortalService, kPortalPath, kShortcutsInterface, QStringLiteral("Deactivated"), this,
+                  SLOT(OnDeactivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
     // The shortcuts go with the session too: some desktops take them only there.
     Request(QStringLiteral("CreateSession"),
             {QVariantMap{{QStringLiteral("session_handle_token"), kSessionToken},
                          {QStringLiteral("shortcuts"), QVariant::fromValue(ShortcutsOf(m_triggers))}}},
-            SLOT(OnSessionCreated(uint, QVariantMap)));
+            [this](uint nResponse, const QVariantMap& results) { OnSessionCreated(nResponse, results); });
 }
 
 void CPortalHotkeys::OnSessionCreated(uint nResponse, const QVariantMap& results) {
-    EndRequest();
-    if (nResponse != 0) {
+    if (nResponse != kPortalGranted) {
         qCWarning(lcSorvanta) << "the desktop portal opened no shortcut session, response" << nResponse;
         return;
     }
     const QVariant handle = results.value(QStringLiteral("session_handle"));
     m_strSession = handle.canConvert<QDBusObjectPath>() ? handle.value<QDBusObjectPath>().path() : handle.toString();
     Request(QStringLiteral("ListShortcuts"), {QVariant::fromValue(QDBusObjectPath(m_strSession)), QVariantMap()},
-            SLOT(OnShortcutsListed(uint, QVariantMap)));
+            [this](uint nResponse, const QVariantMap& results) { OnShortcutsListed(nResponse, results); });
 }
 
 void CPortalHotkeys::OnShortcutsListed(uint nResponse, const QVariantMap& results) {
-    EndRequest();
     // A desktop that took the shortcuts with the session has them already;
     // binding them again would only show the person its shortcut settings.
     QStringList listed;
-    if (nResponse == 0) {
+    if (nResponse == kPortalGranted) {
         for (const CPortalShortcut& shortcut :
              qdbus_cast<CPortalShortcuts>(results.value(QStringLiteral("shortcuts")).value<QDBusArgument>())) {
             listed.append(shortcut.strId);
@@ -191,50 +190,37 @@ void CPortalHotkeys::OnShortcutsListed(uint nResponse, const QVariantMap& result
     }
     Request(QStringLiteral("BindShortcuts"),
             {QVariant::fromValue(QDBusObjectPath(m_strSession)), QVariant::fromValue(wanted), QString(), QVariantMap()},
-            SLOT(OnShortcutsBound(uint, QVariantMap)));
+            [](uint nResponse, const QVariantMap&) {
+                if (nResponse != kPortalGranted)
+                    qCWarning(lcSorvanta) << "the desktop refused the shortcuts, response" << nResponse;
+            });
 }
 
-void CPortalHotkeys::OnShortcutsBound(uint nResponse, const QVariantMap&) {
-    EndRequest();
-    if (nResponse != 0) qCWarning(lcSorvanta) << "the desktop refused the shortcuts, response" << nResponse;
+int CPortalHotkeys::HotkeyOfShortcut(const QDBusObjectPath& session, const QString& strShortcut) const {
+    if (session.path() != m_strSession) return 0;
+    for (const auto& [nId, trigger] : m_triggers) {
+        if (strShortcut == ShortcutId(nId, trigger)) return nId;
+    }
+    return 0;
 }
 
 void CPortalHotkeys::OnActivated(const QDBusObjectPath& session, const QString& strShortcut, qulonglong,
                                  const QVariantMap&) {
-    if (session.path() != m_strSession) return;
-    for (const auto& [nId, trigger] : m_triggers) {
-        if (strShortcut == ShortcutId(nId, trigger)) emit HotKeyPressed(nId);
-    }
+    if (const int nId = HotkeyOfShortcut(session, strShortcut)) emit HotKeyPressed(nId);
 }
 
-void CPortalHotkeys::Request(const QString& strMethod, QList<QVariant> arguments, const char* pSlot) {
-    // The portal answers on a request object whose path the caller can know
-    // beforehand, so the answer is listened for before the call is made.
-    const QString token = QStringLiteral("sorvanta%1").arg(++m_nRequests);
-    QVariantMap options = arguments.takeLast().toMap();
-    options.insert(QStringLiteral("handle_token"), token);
-    arguments.append(options);
-    const QString sender = Bus().baseService().mid(1).replace(QLatin1Char('.'), QLatin1Char('_'));
-    m_strRequest = QStringLiteral("%1/request/%2/%3").arg(kPortalPath, sender, token);
-    m_pRequestSlot = pSlot;
-    Bus().connect(kPortalService, m_strRequest, kRequestInterface, QStringLiteral("Response"), this, pSlot);
+void CPortalHotkeys::OnDeactivated(const QDBusObjectPath& session, const QString& strShortcut, qulonglong,
+                                   const QVariantMap&) {
+    if (const int nId = HotkeyOfShortcut(session, strShortcut)) emit HotKeyReleased(nId);
+}
 
-    QDBusMessage call = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kShortcutsInterface, strMethod);
-    call.setArguments(arguments);
-    auto* pWatcher = new QDBusPendingCallWatcher(Bus().asyncCall(call), this);
-    connect(pWatcher, &QDBusPendingCallWatcher::finished, this, [this, strMethod, token](QDBusPendingCallWatcher* p) {
-        p->deleteLater();
-        if (!p->isError()) return;
-        qCWarning(lcSorvanta) << "the desktop portal refused" << strMethod << ":" << p->error().message();
-        if (m_strRequest.endsWith(QLatin1Char('/') + token)) EndRequest();
-    });
+void CPortalHotkeys::Request(const QString& strMethod, const QList<QVariant>& arguments,
+                             CPortalRequest::Answer answer) {
+    m_pRequest = CPortalRequest::Send(Bus(), kShortcutsInterface, strMethod, arguments, this, std::move(answer));
 }
 
 void CPortalHotkeys::EndRequest() {
-    if (m_pRequestSlot == nullptr) return;
-    Bus().disconnect(kPortalService, m_strRequest, kRequestInterface, QStringLiteral("Response"), this, m_pRequestSlot);
-    m_strRequest.clear();
-    m_pRequestSlot = nullptr;
+    if (m_pRequest) m_pRequest->Cancel();
 }
 
 QDBusConnection CPortalHotkeys::Bus() const {

@@ -5,11 +5,13 @@
 
 #include <QDBusConnection>
 #include <QDBusObjectPath>
+#include <QPointer>
 #include <QVariantMap>
 #include <map>
 #include <memory>
 
 #include "platform/hotkeys.h"
+#include "platform/portalrequest.h"
 
 namespace sorvanta {
 
@@ -27,11 +29,10 @@ public:
     void UnregisterHotKey(int nId) override;
 
 private slots:
-    void OnSessionCreated(uint nResponse, const QVariantMap& results);
-    void OnShortcutsListed(uint nResponse, const QVariantMap& results);
-    void OnShortcutsBound(uint nResponse, const QVariantMap& results);
     void OnActivated(const QDBusObjectPath& session, const QString& strShortcut, qulonglong nTimestamp,
                      const QVariantMap& options);
+    void OnDeactivated(const QDBusObjectPath& session, const QString& strShortcut, qulonglong nTimestamp,
+                       const QVariantMap& options);
 
 private:
     CPortalHotkeys();
@@ -41,19 +42,21 @@ private:
     // they are now: the portal's way to change them.
     void OpenSession();
     void CloseSession();
-    // Calls a portal method that answers through a request object, whose
-    // Response signal goes to `pSlot`; one request is awaited at a time.
-    void Request(const QString& strMethod, QList<QVariant> arguments, const char* pSlot);
+    void OnSessionCreated(uint nResponse, const QVariantMap& results);
+    void OnShortcutsListed(uint nResponse, const QVariantMap& results);
+    // Calls a portal method of the global shortcuts; one request is awaited
+    // at a time.
+    void Request(const QString& strMethod, const QList<QVariant>& arguments, CPortalRequest::Answer answer);
     void EndRequest();
+    // The hot key whose shortcut the desktop names so, or 0.
+    int HotkeyOfShortcut(const QDBusObjectPath& session, const QString& strShortcut) const;
     QDBusConnection Bus() const;  // the open session's connection
 
-    QString m_strConnection;            // the name of the open session's connection
-    std::map<int, QString> m_triggers;  // hot-key id -> portal trigger
-    QString m_strSession;               // the open session's object path
-    QString m_strRequest;               // the awaited request's object path
-    const char* m_pRequestSlot = nullptr;
+    QString m_strConnection;              // the name of the open session's connection
+    std::map<int, QString> m_triggers;    // hot-key id -> portal trigger
+    QString m_strSession;                 // the open session's object path
+    QPointer<CPortalRequest> m_pRequest;  // the awaited request
     bool m_bSessionScheduled = false;
-    int m_nRequests = 0;
     int m_nSessions = 0;
 };
 

@@ -19,6 +19,7 @@ QString PortalTrigger(unsigned nModifiers, char chKey) {
     QString trigger;
     if (nModifiers & kModControl) trigger += QStringLiteral("CTRL+");
     if (nModifiers & kModAlt) trigger += QStringLiteral("ALT+");
+    if (nModifiers & kModShift) trigger += QStringLiteral("SHIFT+");
     if (nModifiers & kModWin) trigger += QStringLiteral("LOGO+");
     return trigger + QString::fromLatin1(name.data());
 }

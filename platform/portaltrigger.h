@@ -7,7 +7,7 @@
 namespace sorvanta {
 
 // The trigger for the code page 1251 character `chKey` with the modifiers
-// (kModControl, kModAlt, kModWin); letter case does not count, so "B" and
+// (kModControl, kModAlt, kModShift, kModWin); letter case does not count, so "B" and
 // "b" ask for the same key. Empty when no key has that character.
 QString PortalTrigger(unsigned nModifiers, char chKey);
 

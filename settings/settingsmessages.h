@@ -30,8 +30,8 @@ inline QString ReplaceHotkeyStatusText(HotkeyStatus status) {
 // Why "Вставлять цитату в документ" cannot be switched on here.
 inline QString DocumentPasteUnavailableMessage(bool bWayland) {
     return bWayland ? QStringLiteral(
-                          "В сеансе Wayland окна других программ недоступны: цитата остаётся в буфере "
-                          "обмена, вставьте её сами (Ctrl+V).")
+                          "Рабочий стол не даёт программам нажимать клавиши (его портал не предлагает "
+                          "клавиатуру): цитата остаётся в буфере обмена, вставьте её сами (Ctrl+V).")
                     : QStringLiteral(
                           "Здесь нельзя вставлять в окна других программ (нет расширения XTest): "
                           "цитата остаётся в буфере обмена.");

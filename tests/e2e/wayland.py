@@ -6,6 +6,7 @@ import json
 import os
 import shutil
 import subprocess
+import time
 
 from x11 import X11Desktop
 
@@ -40,8 +41,8 @@ class WaylandDesktop(X11Desktop):
         self.env["WAYLAND_DISPLAY"] = "wayland-sorvanta"
         self.started(lambda: self.bus_has("org.kde.KWin"), "KWin")
         if "no-portal" not in self.options:
-            # Its back end draws nothing that the tests need.
-            self.spawn([PORTAL_KDE[0]], env=dict(self.env, QT_QPA_PLATFORM="offscreen"))
+            # Its back end asks the person on the desktop, as a Wayland client.
+            self.spawn([PORTAL_KDE[0]], env=dict(self.env, QT_QPA_PLATFORM="wayland"))
             self.started(lambda: self.bus_has("org.freedesktop.impl.portal.desktop.kde"), "the portal's back end")
             self.spawn(["/usr/libexec/xdg-desktop-portal"])
             self.started(lambda: self.busctl("get-property", "org.freedesktop.portal.Desktop",
@@ -114,6 +115,28 @@ class WaylandDesktop(X11Desktop):
         """The clipboard's text as another program, which takes the focus to read it, sees it."""
         return subprocess.run([self.tools["wayland_clipboard"]], env=self.env, capture_output=True, timeout=30,
                               text=True).stdout
+
+    def do_editor(self, name):
+        """A Qt text editor (featherpad) on its Wayland platform, on an empty document of that name in the home
+        folder, active."""
+        self.document = os.path.join(self.home, name)
+        open(self.document, "w").close()
+        self.spawn(["featherpad", self.document], env=dict(self.env, QT_QPA_PLATFORM="wayland"))
+        assert self.wait_for(self.editor_active, timeout=15), "the editor has no focus"
+
+    def editor_active(self):
+        """The editor has the focus (its title is the document's path, with "*" once changed)."""
+        return any(line.startswith("1 0 ") and line.split(" ", 6)[-1].lstrip("*") == self.document
+                   for line in self.drive("windows").splitlines())
+
+    def when_document(self, text):
+        """The editor's text, saved with Ctrl+S while it has the focus: a Wayland program cannot give it back."""
+        if not self.editor_active():
+            return False
+        self.key("ctrl+s")
+        time.sleep(0.3)
+        with open(self.document, encoding="utf-8") as document:
+            return document.read().rstrip("\n") == text
 
     def when_shortcuts(self, names):
         """The desktop's shortcut service holds these of the program's shortcuts."""

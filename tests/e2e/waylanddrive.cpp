@@ -81,7 +81,7 @@ int KeyCode(const std::string& name) {
     static const std::map<std::string, int> kNamed{
         {"ctrl", KEY_LEFTCTRL}, {"alt", KEY_LEFTALT},  {"super", KEY_LEFTMETA}, {"shift", KEY_LEFTSHIFT},
         {"escape", KEY_ESC},    {"return", KEY_ENTER}, {"up", KEY_UP},          {"down", KEY_DOWN},
-        {"tab", KEY_TAB},       {"space", KEY_SPACE}};
+        {"tab", KEY_TAB},       {"space", KEY_SPACE},  {"left", KEY_LEFT},      {"end", KEY_END}};
     if (const auto found = kNamed.find(name); found != kNamed.end()) return found->second;
     if (name.size() == 1 && !CharacterKey(name[0]).second) return CharacterKey(name[0]).first;
     return -1;

@@ -16,6 +16,7 @@ private slots:
             {kModControl | kModAlt, 'B', "CTRL+ALT+b"},
             {kModWin, 'b', "LOGO+b"},
             {kModWin, '7', "LOGO+7"},
+            {kModWin | kModShift, 'B', "SHIFT+LOGO+b"},  // the key without Shift, Shift a modifier
             {kModWin, '\xC1', "LOGO+Cyrillic_be"},
             {kModControl | kModAlt, '\xB8', "CTRL+ALT+Cyrillic_io"},
             {kModWin, '\0', QString()},  // no character
