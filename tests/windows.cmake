@@ -43,7 +43,7 @@ function(sorvanta_windows_tests)
     add_test(NAME windows_e2e
       COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/scenario.py ${CMAKE_CURRENT_SOURCE_DIR}/e2e/windows.steps
               windows $<TARGET_FILE:sorvanta> ${SORVANTA_NATIVE_BUILD}/samples ${CMAKE_CURRENT_SOURCE_DIR}/data
-              standin=$<TARGET_FILE:orvanel-standin>)
+              standin=$<TARGET_FILE:orvanel-standin> listboxlines=$<TARGET_FILE:listbox-lines>)
     set_tests_properties(windows_e2e PROPERTIES LABELS "windows;e2e" TIMEOUT 300)
   endif()
 endfunction()

@@ -13,6 +13,7 @@
 #include "session/startrequest.h"
 #include "windows/bookcomplete.h"
 #include "windows/dialog.h"
+#include "windows/foundverses.h"
 #include "windows/hookwnd.h"
 
 namespace sorvanta {
@@ -58,6 +59,12 @@ private:
     void OfferBookAbbreviations();
     void ShowMessages(const std::vector<std::string>& arrMessages);
 
+    // Words typed instead of a reference: the verses found, listed under the
+    // reference field; choosing one quotes it as if its reference were typed
+    // (quotedlg_find.cpp).
+    void ShowFoundVerses(const COkResult& result);
+    void QuoteFoundVerse();
+
     // Tray, hot keys and window states (quotedlg_tray.cpp)
     void RegisterHotkeys();
     void InitTrayIcon();
@@ -75,6 +82,7 @@ private:
 
     CQuoteSession& m_session;
     CBookComplete m_bookComplete;
+    CFoundVersesList m_foundVerses;
     UINT m_nTaskbarCreated = 0;
     bool m_bTrayShown = false;  // the tray took the icon; without a tray the window minimises
     bool m_bDestroyed = false;
