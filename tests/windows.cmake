@@ -46,7 +46,7 @@ function(sorvanta_windows_tests)
         COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/scenario.py ${CMAKE_CURRENT_SOURCE_DIR}/e2e/windows.steps
                 ${section} $<TARGET_FILE:sorvanta> ${SORVANTA_NATIVE_BUILD}/samples ${CMAKE_CURRENT_SOURCE_DIR}/data
                 standin=$<TARGET_FILE:orvanel-standin> winholdkey=$<TARGET_FILE:winholdkey>
-                controltext=$<TARGET_FILE:controltext>)
+                controltext=$<TARGET_FILE:controltext> listboxlines=$<TARGET_FILE:listbox-lines>)
       set_tests_properties(windows_e2e_${section} PROPERTIES LABELS "windows;e2e" TIMEOUT 300)
     endforeach()
   endif()

@@ -12,7 +12,7 @@
 
 namespace sorvanta {
 
-CQuoteDlg::CQuoteDlg(CQuoteSession& session) : CDialog(IDD_QUOTE), m_session(session) {
+CQuoteDlg::CQuoteDlg(CQuoteSession& session) : CDialog(IDD_QUOTE), m_session(session), m_foundVerses(IDC_FOUNDVERSES) {
     const HINSTANCE hInstance = GetModuleHandleW(nullptr);
     m_hIcon = LoadIconW(hInstance, MAKEINTRESOURCEW(IDI_MAIN));
     m_bmpCaption = LoadBitmapW(hInstance, MAKEINTRESOURCEW(IDB_CAPTION));
@@ -26,7 +26,7 @@ void CQuoteDlg::RunModalLoop() {
     if (Create(nullptr) == nullptr) return;
     MSG msg;
     while (m_hWnd != nullptr && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (PreTranslateMessage(msg)) continue;
+        if (m_foundVerses.PreTranslateMessage(msg) || PreTranslateMessage(msg)) continue;
         if (m_hWnd != nullptr && IsDialogMessageW(m_hWnd, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
@@ -112,14 +112,14 @@ bool CQuoteDlg::OnOK() {
     // the clipboard still has to be put back.
     if (m_documentStep == CDocumentStep::KeysUp || m_documentStep == CDocumentStep::Copying) return false;
     const std::string strVerse = TextOfWide(DlgItemText(m_hWnd, IDC_VERSE));
+    m_foundVerses.Close();
     const COkResult result = m_session.OnOK(strVerse);
     if (result.m_step == COkStep::Failed) {
         ShowMessages(result.m_arrMessages);
         return false;
     }
     if (result.m_step == COkStep::ChooseVerse) {
-        // Until this window lists the verses found, words read as a book that is not there.
-        ShowMessages(LookupMessages(LookupOutcome::NoBook));
+        ShowFoundVerses(result);
         return;
     }
     FillHistory();
@@ -177,6 +177,7 @@ void CQuoteDlg::OnCommand(WORD nId, WORD nCode) {
         case IDCANCEL:
         case ID_MENU_CLOSE: DestroyWindow(m_hWnd); break;
         case IDC_SETTINGS: OnSettings(); break;
+        case IDC_FOUNDVERSES: QuoteFoundVerse(); break;
         case ID_MENU_RESTORE: BringToFront(); break;
         case ID_CLEAR_HISTORY:
             m_session.ClearHistory();
@@ -197,6 +198,7 @@ void CQuoteDlg::OnCommand(WORD nId, WORD nCode) {
 }
 
 INT_PTR CQuoteDlg::OnMessage(UINT nMessage, WPARAM wParam, LPARAM lParam) {
+    m_foundVerses.OnOwnerMessage(nMessage, wParam, lParam);
     if (nMessage == kTrayCallbackMessage) return SetResult(OnTrayNotify(wParam, lParam));
     if (m_nTaskbarCreated != 0 && nMessage == m_nTaskbarCreated) {
         AddTrayIcon();  // the task bar started again and forgot the icon

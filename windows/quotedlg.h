@@ -13,6 +13,7 @@
 #include "session/startrequest.h"
 #include "windows/bookcomplete.h"
 #include "windows/dialog.h"
+#include "windows/foundverses.h"
 #include "windows/hookwnd.h"
 #include "windows/selectioncopy.h"
 
@@ -65,6 +66,12 @@ private:
     // or for the history entry being chosen (quotedlg_preview.cpp).
     void UpdatePreview(bool bChoosing = false);
 
+    // Words typed instead of a reference: the verses found, listed under the
+    // reference field; choosing one quotes it as if its reference were typed
+    // (quotedlg_find.cpp).
+    void ShowFoundVerses(const COkResult& result);
+    void QuoteFoundVerse();
+
     // Tray, hot keys and window states (quotedlg_tray.cpp)
     void RegisterHotkeys();
     void InitTrayIcon();
@@ -106,6 +113,7 @@ private:
 
     CQuoteSession& m_session;
     CBookComplete m_bookComplete;
+    CFoundVersesList m_foundVerses;
     UINT m_nTaskbarCreated = 0;
     bool m_bTrayShown = false;  // the tray took the icon; without a tray the window minimises
     bool m_bDestroyed = false;

@@ -93,6 +93,13 @@ class WineDesktop(X11Desktop):
     def focus(self, title):
         self.activate(self.windows(title)[0])
 
+    def when_found_verses(self, lines):
+        """found-verses START | START ...: the list of the verses found shows lines that begin so, no more; with
+        none given, no list is shown."""
+        shown = self.wine(self.tools["listboxlines"]).splitlines()
+        expected = lines.split(" | ") if lines else []
+        return len(shown) == len(expected) and all(line.startswith(start) for line, start in zip(shown, expected))
+
     def do_other_program(self, _):
         """Wine's notepad has the keyboard; started the first time."""
         if self.notepad is None:
