@@ -119,8 +119,9 @@ bool CQuoteDlg::OnOK() {
         return false;
     }
     if (result.m_step == COkStep::ChooseVerse) {
-        ShowFoundVerses(result);
-        return;
+        // Words selected in a document quote nothing: the list is for the window.
+        if (!m_bReplacing) ShowFoundVerses(result);
+        return false;
     }
     FillHistory();
     if (result.m_step == COkStep::ShowQuoteWindow && !m_bReplacing) {
