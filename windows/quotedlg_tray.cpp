@@ -1,5 +1,6 @@
 // The main window's tray icon, hot keys and visibility states.
 #include "windows/hostlauncher.h"
+#include "windows/hotkeyprobe.h"
 #include "windows/messagebox.h"
 #include "windows/quotedlg.h"
 #include "windows/resource.h"
@@ -9,17 +10,10 @@ namespace sorvanta {
 
 namespace {
 
-// The key that produces the code page 1251 character in the current
-// keyboard layout, shift state dropped; 255 when no key does.
-UINT KeyOfChar(char ch) {
-    const std::wstring character = WideOfText(std::string(1, ch));
-    return static_cast<UINT>(VkKeyScanW(character.empty() ? L'\0' : character.front())) & 0xFFu;
-}
-
-void RegisterHotkey(HWND hWnd, int nId, UINT nModifiers, char ch) {
+void RegisterHotkey(HWND hWnd, int nId, char ch) {
     UnregisterHotKey(hWnd, nId);
-    const UINT nKey = KeyOfChar(ch);
-    if (!RegisterHotKey(hWnd, nId, nModifiers, nKey)) {
+    const UINT nKey = KeyOfHotkeyChar(ch);
+    if (!RegisterHotKey(hWnd, nId, HotkeyModifiers(nId), nKey)) {
         LogNote(L"hot key " + std::to_wstring(nId) + L" (key " + std::to_wstring(nKey) +
                 L") was refused: another program holds it, or the key is not valid");
     }
@@ -28,10 +22,10 @@ void RegisterHotkey(HWND hWnd, int nId, UINT nModifiers, char ch) {
 }  // namespace
 
 void CQuoteDlg::RegisterHotkeys() {
-    RegisterHotkey(m_hWnd, kHotkeyLaunch, MOD_ALT | MOD_CONTROL, m_session.m_settings.m_chHotkeyLaunch);
-    RegisterHotkey(m_hWnd, kHotkeyRestore, MOD_WIN, m_session.m_settings.m_chHotkeyRestore);
+    RegisterHotkey(m_hWnd, kHotkeyLaunch, m_session.m_settings.m_chHotkeyLaunch);
+    RegisterHotkey(m_hWnd, kHotkeyRestore, m_session.m_settings.m_chHotkeyRestore);
     // Any foreground window can be given keys: the selection can always be replaced.
-    RegisterHotkey(m_hWnd, kHotkeyReplace, MOD_WIN | MOD_SHIFT, m_session.m_settings.m_chHotkeyRestore);
+    RegisterHotkey(m_hWnd, kHotkeyReplace, m_session.m_settings.m_chHotkeyRestore);
 }
 
 void CQuoteDlg::InitTrayIcon() {
